@@ -1,0 +1,7 @@
+#include "WorldModel/Types.h"
+
+int main()
+{
+    Types::instance();
+    return 0;
+}

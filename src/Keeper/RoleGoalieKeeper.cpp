@@ -1,0 +1,1 @@
+// rovan-keeper definitions of the RoleGoalie functions that differ from the match.

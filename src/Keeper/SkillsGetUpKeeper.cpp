@@ -1,0 +1,1 @@
+// rovan-keeper's get-up skill.

@@ -1,0 +1,1 @@
+// rovan-penalty definitions of the RoleForward functions that differ from the match.

@@ -1,0 +1,1 @@
+// rovan-penalty definitions of the RoleGoalie functions that differ from the match.

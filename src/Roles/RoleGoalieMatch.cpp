@@ -1,0 +1,1 @@
+// Match definitions of the goalie handlers that the penalty programs replace.

@@ -1,0 +1,1 @@
+// Match definition of the opponent ordering, replaced in the penalty programs.
