@@ -1,13 +1,17 @@
 #ifndef KICKL_H
 #define KICKL_H
 
-#include "Actions/Action.h"
+#include <string>
 
-// Placeholder: plays nothing yet.
-class KickL : public Action
+#include "Actions/SideKick.h"
+
+// Straight side kick with the left foot (KICK_L), from "KickL.txt".
+class KickL : public SideKick
 {
 public:
-    std::string execute(const std::string&) override { return ""; }
+    KickL();
+    // Reads actsDir + "KickL.txt" (actsDir ends with '/').
+    explicit KickL(const std::string& actsDir);
 };
 
 #endif

@@ -1,13 +1,17 @@
 #ifndef KICKLEFT45_H
 #define KICKLEFT45_H
 
-#include "Actions/Action.h"
+#include <string>
 
-// Placeholder: plays nothing yet.
-class KickLeft45 : public Action
+#include "Actions/AngledKick.h"
+
+// A 45-degree kick to the left, moving the right leg.
+class KickLeft45 : public AngledKick
 {
 public:
-    std::string execute(const std::string&) override { return ""; }
+    KickLeft45();
+    // Reads its token files from actsDir (ending with '/').
+    explicit KickLeft45(const std::string& actsDir);
 };
 
 #endif

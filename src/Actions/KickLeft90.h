@@ -1,13 +1,17 @@
 #ifndef KICKLEFT90_H
 #define KICKLEFT90_H
 
-#include "Actions/Action.h"
+#include <string>
 
-// Placeholder: plays nothing yet.
-class KickLeft90 : public Action
+#include "Actions/AngledKick.h"
+
+// A 90-degree kick to the left, moving the left leg.
+class KickLeft90 : public AngledKick
 {
 public:
-    std::string execute(const std::string&) override { return ""; }
+    KickLeft90();
+    // Reads its token files from actsDir (ending with '/').
+    explicit KickLeft90(const std::string& actsDir);
 };
 
 #endif

@@ -1,13 +1,17 @@
 #ifndef KICKR_H
 #define KICKR_H
 
-#include "Actions/Action.h"
+#include <string>
 
-// Placeholder: plays nothing yet.
-class KickR : public Action
+#include "Actions/SideKick.h"
+
+// Straight side kick with the right foot (KICK_R), from "KickR.txt".
+class KickR : public SideKick
 {
 public:
-    std::string execute(const std::string&) override { return ""; }
+    KickR();
+    // Reads actsDir + "KickR.txt" (actsDir ends with '/').
+    explicit KickR(const std::string& actsDir);
 };
 
 #endif

@@ -1,13 +1,17 @@
 #ifndef KICKRIGHT45_H
 #define KICKRIGHT45_H
 
-#include "Actions/Action.h"
+#include <string>
 
-// Placeholder: plays nothing yet.
-class KickRight45 : public Action
+#include "Actions/AngledKick.h"
+
+// A 45-degree kick to the right, moving the left leg.
+class KickRight45 : public AngledKick
 {
 public:
-    std::string execute(const std::string&) override { return ""; }
+    KickRight45();
+    // Reads its token files from actsDir (ending with '/').
+    explicit KickRight45(const std::string& actsDir);
 };
 
 #endif

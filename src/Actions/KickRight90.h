@@ -1,13 +1,17 @@
 #ifndef KICKRIGHT90_H
 #define KICKRIGHT90_H
 
-#include "Actions/Action.h"
+#include <string>
 
-// Placeholder: plays nothing yet.
-class KickRight90 : public Action
+#include "Actions/AngledKick.h"
+
+// A 90-degree kick to the right, moving the right leg.
+class KickRight90 : public AngledKick
 {
 public:
-    std::string execute(const std::string&) override { return ""; }
+    KickRight90();
+    // Reads its token files from actsDir (ending with '/').
+    explicit KickRight90(const std::string& actsDir);
 };
 
 #endif
