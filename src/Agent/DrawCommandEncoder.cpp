@@ -91,52 +91,44 @@ DrawCommandEncoder::Buffer DrawCommandEncoder::newBufferSwap(std::string_view se
     return buf;
 }
 
+// Type 1 commands but the polygon: numbers, colour, set name.
+DrawCommandEncoder::Buffer DrawCommandEncoder::newShape(unsigned char subtype, const float* numbers, int n,
+                                                        const float (&color)[3], std::string_view setName)
+{
+    if (!allFinite(numbers, n)) return {};
+    Buffer buf = header(1, subtype, bodySize(n, 3, setName.size() + 1));
+    writeFloatsToBuf(buf, numbers, n);
+    writeColorToBuf(buf, color, 3);
+    writeStringToBuf(buf, setName);
+    return buf;
+}
+
 DrawCommandEncoder::Buffer DrawCommandEncoder::newCircle(const float (&center)[2], float radius, float thickness,
                                                          const float (&color)[3], std::string_view setName)
 {
     const float numbers[] = {center[0], center[1], radius, thickness};
-    if (!allFinite(numbers, 4)) return {};
-    Buffer buf = header(1, 0, bodySize(4, 3, setName.size() + 1));
-    writeFloatsToBuf(buf, numbers, 4);
-    writeColorToBuf(buf, color, 3);
-    writeStringToBuf(buf, setName);
-    return buf;
+    return newShape(0, numbers, 4, color, setName);
 }
 
 DrawCommandEncoder::Buffer DrawCommandEncoder::newLine(const float (&a)[3], const float (&b)[3], float thickness,
                                                        const float (&color)[3], std::string_view setName)
 {
     const float numbers[] = {a[0], a[1], a[2], b[0], b[1], b[2], thickness};
-    if (!allFinite(numbers, 7)) return {};
-    Buffer buf = header(1, 1, bodySize(7, 3, setName.size() + 1));
-    writeFloatsToBuf(buf, numbers, 7);
-    writeColorToBuf(buf, color, 3);
-    writeStringToBuf(buf, setName);
-    return buf;
+    return newShape(1, numbers, 7, color, setName);
 }
 
 DrawCommandEncoder::Buffer DrawCommandEncoder::newPoint(const float (&p)[3], float size, const float (&color)[3],
                                                         std::string_view setName)
 {
     const float numbers[] = {p[0], p[1], p[2], size};
-    if (!allFinite(numbers, 4)) return {};
-    Buffer buf = header(1, 2, bodySize(4, 3, setName.size() + 1));
-    writeFloatsToBuf(buf, numbers, 4);
-    writeColorToBuf(buf, color, 3);
-    writeStringToBuf(buf, setName);
-    return buf;
+    return newShape(2, numbers, 4, color, setName);
 }
 
 DrawCommandEncoder::Buffer DrawCommandEncoder::newSphere(const float (&p)[3], float radius, const float (&color)[3],
                                                          std::string_view setName)
 {
     const float numbers[] = {p[0], p[1], p[2], radius};
-    if (!allFinite(numbers, 4)) return {};
-    Buffer buf = header(1, 3, bodySize(4, 3, setName.size() + 1));
-    writeFloatsToBuf(buf, numbers, 4);
-    writeColorToBuf(buf, color, 3);
-    writeStringToBuf(buf, setName);
-    return buf;
+    return newShape(3, numbers, 4, color, setName);
 }
 
 DrawCommandEncoder::Buffer DrawCommandEncoder::newPolygon(const float* v, int numVerts, const float (&color)[4],

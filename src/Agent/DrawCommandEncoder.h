@@ -49,6 +49,8 @@ public:
     static int writeStringToBuf(Buffer& buf, std::string_view text);
 
 private:
+    static Buffer newShape(unsigned char subtype, const float* numbers, int n, const float (&color)[3],
+                           std::string_view setName);
     static bool allFinite(const float* values, int n);
     static void writeFloatsToBuf(Buffer& buf, const float* values, int n);
     static int agentByte(bool leftTeam, int agentNum);
