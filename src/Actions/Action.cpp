@@ -5,6 +5,8 @@
 
 #include "Actions/JointCommand.h"
 #include "Actions/KeyFrameFile.h"
+#include "Actions/PeriodicFade.h"
+#include "Actions/PeriodicFile.h"
 #include "WorldModel/WorldModel.h"
 
 namespace {
@@ -14,6 +16,9 @@ constexpr double kHalfCycle = 0.01;
 constexpr int kStartRow = 22;
 constexpr int kEndRow = 23;
 constexpr int kTableRows = 24;
+constexpr double kNotGiven = -1000.0;
+constexpr std::size_t kCommandsReserve = 22 * 16;
+constexpr double kTwoPi = 6.283185307179586;
 
 void reportFile(const std::string& path, const std::string& fault)
 {
@@ -37,6 +42,20 @@ int frameAt(const Action::KeyFrameTable& table, double t)
     return -1;
 }
 
+// Sum of a joint's played terms (amplitude given); period becomes the period
+// of the last one.
+double sineTarget(const Action::WalkPara::SubPara& sub, double factor, double t, double& period)
+{
+    double target = 0.0;
+    for (int k = 0; k < 2; ++k)
+    {
+        if (sub.A[k] == kNotGiven) continue;
+        target += sub.A[k] * factor * std::sin(kTwoPi * t / sub.T[k] + sub.phi[k]) + sub.alpha[k];
+        period = sub.T[k];
+    }
+    return target;
+}
+
 } // namespace
 
 Action::Action() : WM(WorldModel::instance()) {}
@@ -45,6 +64,12 @@ void Action::dataFill(KeyFrameTable& table, const std::string& fileName, const s
 {
     const std::string path = actsDir + fileName + ".txt";
     reportFile(path, KeyFrameFile::read(path, table));
+}
+
+void Action::dataFill(WalkPara& para, const std::string& fileName, const std::string& actsDir)
+{
+    const std::string path = actsDir + fileName + ".txt";
+    reportFile(path, PeriodicFile::read(path, para));
 }
 
 std::string Action::act(const KeyFrameTable& table)
@@ -56,6 +81,7 @@ std::string Action::act(const KeyFrameTable& table)
     }
     const double t = time;
     std::string text;
+    text.reserve(kCommandsReserve);
     const int frame = frameAt(table, t);
     if (frame >= 0) appendFrame(text, table, frame, t);
     time = t + kCycle;
@@ -110,4 +136,40 @@ std::string Action::resetJointShoot(int nextcycle) const
         JointCommand::appendMoveJoint(out, jid, gain * WM->getJointAngle(jid) / nextcycle);
     }
     return out;
+}
+
+std::string Action::act(const WalkPara& para, const std::string& param)
+{
+    PeriodicFade& fade = *PeriodicFade::instance();
+    const double factor = fade.advance(param, para.startupTime, para.shutdownTime);
+    const double t = time;
+    std::string text;
+    text.reserve(kCommandsReserve);
+    const double period = appendSines(text, para, factor, t);
+    if (period < 0.0)
+    {
+        time = 0.0;
+        return "";
+    }
+    if (t > period)
+    {
+        time = 0.0;
+        if (fade.phase() != "end" || factor < 0.02) return "";
+    }
+    time += kCycle;
+    return text;
+}
+
+double Action::appendSines(std::string& text, const WalkPara& para, double factor, double t) const
+{
+    double period = -1.0;
+    for (int j = 0; j < JID_MAX; ++j)
+    {
+        const JointID jid = static_cast<JointID>(j);
+        const WalkPara::SubPara& sub = para.ATPhiAlpha[j];
+        double speed = 0.0;
+        if (sub.A[0] != kNotGiven) speed = (sineTarget(sub, factor, t, period) - WM->getJointAngle(jid)) * 0.1;
+        JointCommand::appendMoveJoint(text, jid, speed);
+    }
+    return period;
 }

@@ -45,8 +45,14 @@ protected:
     // malformed is reported with one line on standard error and leaves an
     // empty motion; a usable file with a faulty row reports it and plays the rest.
     void dataFill(KeyFrameTable& table, const std::string& fileName, const std::string& actsDir = kActsDir);
+    void dataFill(WalkPara& para, const std::string& fileName, const std::string& actsDir = kActsDir);
     // One cycle of a key-frame motion; "" once its run is over (or it is empty).
     std::string act(const KeyFrameTable& table);
+    // One cycle of a periodic motion: each driven joint follows its sine
+    // terms, their amplitude scaled by the factor shared by all periodic
+    // motions. "" at the end of a period unless winding down ("end") with the
+    // factor still at 0.02 or more; "" at once when no term is played.
+    std::string act(const WalkPara& para, const std::string& param);
 
 
     std::string moveJoint(JointID jid, double vel) const;
@@ -63,6 +69,9 @@ protected:
 
 private:
     void appendFrame(std::string& text, const KeyFrameTable& table, int frame, double t) const;
+    // Appends the joints' commands; returns the period of the last term
+    // played, or -1 when none is.
+    double appendSines(std::string& text, const WalkPara& para, double factor, double t) const;
 };
 
 #endif
