@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "Actions/GetUpBack.h"
-#include "ScratchActs.h"
+#include "MotionTestText.h"
 #include "WorldModel/WorldModel.h"
 
 namespace {
@@ -21,11 +21,7 @@ protected:
     // Builds the motion; nullptr text: no file.
     std::unique_ptr<GetUpBack> load(const char* text)
     {
-        if (text) acts.write("GetUpBack.txt", text);
-        testing::internal::CaptureStderr();
-        auto motion = std::make_unique<GetUpBack>(acts.dir());
-        readErr = testing::internal::GetCapturedStderr();
-        return motion;
+        return buildFromFile<GetUpBack>(acts, "GetUpBack.txt", text, readErr, acts.dir());
     }
     static void approach(GetUpBack& motion)
     {
@@ -39,11 +35,7 @@ protected:
         EXPECT_EQ(testing::internal::GetCapturedStdout(), kFinish);
         return text;
     }
-    void expectOneLineNamingTheFile() const
-    {
-        EXPECT_NE(readErr.find(acts.path("GetUpBack.txt")), std::string::npos) << readErr;
-        EXPECT_EQ(std::count(readErr.begin(), readErr.end(), '\n'), 1) << readErr;
-    }
+    void expectOneLineNamingTheFile() const { expectReportedOnce(readErr, acts.path("GetUpBack.txt")); }
 
     ScratchActs acts;
     std::string readErr;

@@ -1,11 +1,12 @@
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "Actions/KeyFrameMotion.h"
-#include "ScratchActs.h"
+#include "MotionTestText.h"
 #include "WorldModel/Types.h"
 #include "WorldModel/WorldModel.h"
 
@@ -17,42 +18,28 @@ protected:
     void SetUp() override { WorldModel::deleteT(); }
     void TearDown() override { WorldModel::deleteT(); }
 
-    // Reads text as the motion "Probe"; stderr of the reading goes to readErr.
-    KeyFrameMotion load(const std::string& text)
+    // Reads text (nullptr: no file) as the motion "Probe"; its report goes to readErr.
+    std::unique_ptr<KeyFrameMotion> load(const char* text)
     {
-        acts.write("Probe.txt", text);
-        testing::internal::CaptureStderr();
-        KeyFrameMotion motion("Probe", acts.dir());
-        readErr = testing::internal::GetCapturedStderr();
-        return motion;
+        return buildFromFile<KeyFrameMotion>(acts, "Probe.txt", text, readErr, "Probe", acts.dir());
     }
 
     ScratchActs acts;
     std::string readErr;
 };
 
-// The number commanded to one effector in a cycle's text.
-std::string speedOf(const std::string& text, const std::string& effector)
-{
-    const std::string key = "(" + effector + " ";
-    const std::size_t at = text.find(key);
-    if (at == std::string::npos) return "<none>";
-    const std::size_t from = at + key.size();
-    return text.substr(from, text.find(')', from) - from);
-}
-
 TEST_F(KeyFrameMotionTest, SingleFrameRunsTwentyFiveCyclesThenEndsAndRestarts)
 {
-    KeyFrameMotion motion = load("3 2\n0 0\n0 0.51\n1 10\n");
+    auto motion = load("3 2\n0 0\n0 0.51\n1 10\n");
     EXPECT_EQ(readErr, "");
     for (int cycle = 0; cycle < 25; ++cycle)
     {
-        const std::string text = motion.execute("");
+        const std::string text = motion->execute("");
         ASSERT_NE(text, "") << "cycle " << cycle;
         EXPECT_EQ(std::count(text.begin(), text.end(), '('), JID_MAX);
     }
-    EXPECT_EQ(motion.execute(""), "");
-    const std::string restart = motion.execute("");
+    EXPECT_EQ(motion->execute(""), "");
+    const std::string restart = motion->execute("");
     EXPECT_EQ(speedOf(restart, "he1"), "0.392157");  // 10 degrees over 0.51 s, / 50
     EXPECT_EQ(speedOf(restart, "he2"), "0");
 }
@@ -60,15 +47,15 @@ TEST_F(KeyFrameMotionTest, SingleFrameRunsTwentyFiveCyclesThenEndsAndRestarts)
 TEST_F(KeyFrameMotionTest, SpeedAimsAtTheFrameEndFromTheCurrentAngle)
 {
     WorldModel::instance()->setJointAngle(JID_LLEG_3, -20.0);
-    KeyFrameMotion motion = load("3 2\n0 0\n0 1.0\n7 30\n");
-    motion.execute("");
-    EXPECT_EQ(speedOf(motion.execute(""), "lle3"), "1.02041");  // 50 degrees over 0.98 s, / 50
+    auto motion = load("3 2\n0 0\n0 1.0\n7 30\n");
+    motion->execute("");
+    EXPECT_EQ(speedOf(motion->execute(""), "lle3"), "1.02041");  // 50 degrees over 0.98 s, / 50
 }
 
 TEST_F(KeyFrameMotionTest, MinusThousandHoldsByItsIntegerPart)
 {
-    KeyFrameMotion motion = load("5 2\n0 0\n0 1.0\n1 -1000\n2 -1000.5\n3 -999.5\n");
-    const std::string text = motion.execute("");
+    auto motion = load("5 2\n0 0\n0 1.0\n1 -1000\n2 -1000.5\n3 -999.5\n");
+    const std::string text = motion->execute("");
     EXPECT_EQ(speedOf(text, "he1"), "0");
     EXPECT_EQ(speedOf(text, "he2"), "0");
     EXPECT_EQ(speedOf(text, "lle1"), "-19.99");
@@ -76,9 +63,9 @@ TEST_F(KeyFrameMotionTest, MinusThousandHoldsByItsIntegerPart)
 
 TEST_F(KeyFrameMotionTest, GapBetweenFramesGivesEmptyCyclesAndTheRunGoesOn)
 {
-    KeyFrameMotion motion = load("3 3\n0 0 0.2\n0 0.1 0.3\n1 10 -10\n");
+    auto motion = load("3 3\n0 0 0.2\n0 0.1 0.3\n1 10 -10\n");
     std::vector<std::string> texts;
-    for (int cycle = 0; cycle < 12; ++cycle) texts.push_back(motion.execute(""));
+    for (int cycle = 0; cycle < 12; ++cycle) texts.push_back(motion->execute(""));
     for (int cycle = 0; cycle < 5; ++cycle) EXPECT_NE(texts[cycle], "") << cycle;
     for (int cycle = 5; cycle < 10; ++cycle) EXPECT_EQ(texts[cycle], "") << cycle;
     EXPECT_EQ(speedOf(texts[10], "he1"), "-2");  // second frame: -10 degrees over 0.1 s, / 50
@@ -99,19 +86,15 @@ class MalformedKeyFrameFile : public KeyFrameMotionTest, public ::testing::WithP
 TEST_P(MalformedKeyFrameFile, ReportsOnceAndFinishesWithFiniteText)
 {
     const BadFile& c = GetParam();
-    testing::internal::CaptureStderr();
-    if (c.text) acts.write("Probe.txt", c.text);
-    KeyFrameMotion motion("Probe", acts.dir());
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find(acts.path("Probe.txt")), std::string::npos) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    auto motion = load(c.text);
+    expectReportedOnce(readErr, acts.path("Probe.txt"));
 
-    const std::string first = motion.execute("");
+    const std::string first = motion->execute("");
     EXPECT_EQ(first != "", c.plays) << first;
     bool finished = first.empty();
     for (int cycle = 0; cycle < 100 && !finished; ++cycle)
     {
-        const std::string text = motion.execute("");
+        const std::string text = motion->execute("");
         EXPECT_EQ(text.find("nan"), std::string::npos) << text;
         EXPECT_EQ(text.find("inf"), std::string::npos) << text;
         finished = text.empty();
@@ -142,8 +125,8 @@ INSTANTIATE_TEST_SUITE_P(Files, MalformedKeyFrameFile, ::testing::Values(
 
 TEST_F(KeyFrameMotionTest, SkippedRowLeavesTheOtherJointsPlaying)
 {
-    KeyFrameMotion motion = load("4 2\n0 0\n0 0.5\n23 5\n2 5\n");
-    const std::string text = motion.execute("");
+    auto motion = load("4 2\n0 0\n0 0.5\n23 5\n2 5\n");
+    const std::string text = motion->execute("");
     EXPECT_EQ(speedOf(text, "he2"), "0.2");
     EXPECT_EQ(speedOf(text, "he1"), "0");
 }

@@ -6,7 +6,7 @@
 
 #include "Actions/PeriodicFade.h"
 #include "Actions/PeriodicMotion.h"
-#include "ScratchActs.h"
+#include "MotionTestText.h"
 #include "WorldModel/Types.h"
 #include "WorldModel/WorldModel.h"
 
@@ -30,13 +30,10 @@ protected:
     }
     void TearDown() override { SetUp(); }
 
-    std::unique_ptr<ProbeMotion> load(const std::string& name, const std::string& text)
+    // Reads text (nullptr: no file) as the motion name; its report goes to readErr.
+    std::unique_ptr<ProbeMotion> load(const std::string& name, const char* text)
     {
-        acts.write(name + ".txt", text);
-        testing::internal::CaptureStderr();
-        auto motion = std::make_unique<ProbeMotion>(name, acts.dir());
-        readErr = testing::internal::GetCapturedStderr();
-        return motion;
+        return buildFromFile<ProbeMotion>(acts, name + ".txt", text, readErr, name, acts.dir());
     }
 
     static double factor() { return PeriodicFade::instance()->factor(); }
@@ -44,15 +41,6 @@ protected:
     ScratchActs acts;
     std::string readErr;
 };
-
-std::string speedOf(const std::string& text, const std::string& effector)
-{
-    const std::string key = "(" + effector + " ";
-    const std::size_t at = text.find(key);
-    if (at == std::string::npos) return "<none>";
-    const std::size_t from = at + key.size();
-    return text.substr(from, text.find(')', from) - from);
-}
 
 // Calls with the empty word after a first call with `first` until the motion
 // gives "", at most limit calls; returns how many calls gave text.
@@ -132,7 +120,7 @@ class SineTerms : public PeriodicMotionTest, public ::testing::WithParamInterfac
 
 TEST_P(SineTerms, TargetIsTheSumOfThePlayedTerms)
 {
-    auto motion = load("Probe", std::string("0.02 0.02\n") + GetParam().line + "\n");
+    auto motion = load("Probe", (std::string("0.02 0.02\n") + GetParam().line + "\n").c_str());
     EXPECT_EQ(speedOf(motion->execute("start"), "he1"), GetParam().speed);
 }
 
@@ -172,14 +160,10 @@ class MalformedPeriodicFile : public PeriodicMotionTest, public ::testing::WithP
 TEST_P(MalformedPeriodicFile, ReportsOnceStoresOnlySoundGroupsAndFinishes)
 {
     const BadPeriodic& c = GetParam();
-    testing::internal::CaptureStderr();
-    if (c.text) acts.write("Probe.txt", c.text);
-    ProbeMotion motion("Probe", acts.dir());
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find(acts.path("Probe.txt")), std::string::npos) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    auto motion = load("Probe", c.text);
+    expectReportedOnce(readErr, acts.path("Probe.txt"));
 
-    const Action::WalkPara& para = motion.para();
+    const Action::WalkPara& para = motion->para();
     EXPECT_EQ(para.startupTime, c.startup);
     EXPECT_EQ(para.shutdownTime, c.shutdown);
     EXPECT_EQ(para.ATPhiAlpha[JID_HEAD_1].A[0] != -1000.0, c.term0);
@@ -187,8 +171,8 @@ TEST_P(MalformedPeriodicFile, ReportsOnceStoresOnlySoundGroupsAndFinishes)
     for (int j = 1; j < JID_MAX; ++j) EXPECT_EQ(para.ATPhiAlpha[j].A[0], -1000.0) << j;
     EXPECT_EQ(Types::instance()->mStringToJointIDMap.size(), static_cast<std::size_t>(JID_MAX));
 
-    EXPECT_LT(runUntilEmpty(motion, "start"), 100);
-    EXPECT_LT(runUntilEmpty(motion, "end"), 100);
+    EXPECT_LT(runUntilEmpty(*motion, "start"), 100);
+    EXPECT_LT(runUntilEmpty(*motion, "end"), 100);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, MalformedPeriodicFile, ::testing::Values(
