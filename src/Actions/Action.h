@@ -54,7 +54,6 @@ protected:
     // factor still at 0.02 or more; "" at once when no term is played.
     std::string act(const WalkPara& para, const std::string& param);
 
-
     std::string moveJoint(JointID jid, double vel) const;
     std::string moveJointTo(JointID jid, double expectedAngle, double maxDeltaAngle, Kpid pid) const;
     // 22 commands of speed 0, in JointID order.
@@ -63,7 +62,7 @@ protected:
     std::string resetJointShoot(int nextcycle) const;
 
     WorldModel* WM;
-    std::vector<std::vector<double>> actMatrix;
+    KeyFrameTable actMatrix;
     WalkPara actStruct;
     double time = 0.0;
 
