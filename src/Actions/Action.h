@@ -29,11 +29,31 @@ public:
         SubPara ATPhiAlpha[JID_MAX];
     };
 
+    // Rows 0..21: target angle of each frame per JointID (-1000: not driven);
+    // row 22: frame start times, row 23: frame end times.
+    typedef std::vector<std::vector<double>> KeyFrameTable;
+
+    // Where the motion files are read from, relative to the working directory.
+    static constexpr const char* kActsDir = "./Acts/";
+
     Action();
     virtual ~Action() = default;
     virtual std::string execute(const std::string& phase) = 0;
 
 protected:
+    // Readers of actsDir + fileName + ".txt". A file that is missing or
+    // malformed is reported with one line on standard error and leaves an
+    // empty motion; a usable file with a faulty row reports it and plays the rest.
+    void dataFill(KeyFrameTable& table, const std::string& fileName, const std::string& actsDir = kActsDir);
+    void dataFill(WalkPara& para, const std::string& fileName, const std::string& actsDir = kActsDir);
+    // One cycle of a key-frame motion; "" once its run is over (or it is empty).
+    std::string act(const KeyFrameTable& table);
+    // One cycle of a periodic motion: each driven joint follows its sine
+    // terms, their amplitude scaled by the factor shared by all periodic
+    // motions. "" at the end of a period unless winding down ("end") with the
+    // factor still at 0.02 or more; "" at once when no term is played.
+    std::string act(const WalkPara& para, const std::string& param);
+
     std::string moveJoint(JointID jid, double vel) const;
     std::string moveJointTo(JointID jid, double expectedAngle, double maxDeltaAngle, Kpid pid) const;
     // 22 commands of speed 0, in JointID order.
@@ -42,9 +62,15 @@ protected:
     std::string resetJointShoot(int nextcycle) const;
 
     WorldModel* WM;
-    std::vector<std::vector<double>> actMatrix;
+    KeyFrameTable actMatrix;
     WalkPara actStruct;
     double time = 0.0;
+
+private:
+    void appendFrame(std::string& text, const KeyFrameTable& table, int frame, double t) const;
+    // Appends the joints' commands; returns the period of the last term
+    // played, or -1 when none is.
+    double appendSines(std::string& text, const WalkPara& para, double factor, double t) const;
 };
 
 #endif
