@@ -1,10 +1,10 @@
 #include "Actions/Action.h"
 
 #include <cmath>
-#include <iostream>
 
 #include "Actions/JointCommand.h"
 #include "Actions/KeyFrameFile.h"
+#include "Actions/MotionFiles.h"
 #include "Actions/PeriodicFade.h"
 #include "Actions/PeriodicFile.h"
 #include "WorldModel/WorldModel.h"
@@ -19,11 +19,6 @@ constexpr int kTableRows = 24;
 constexpr double kNotGiven = -1000.0;
 constexpr std::size_t kCommandsReserve = 22 * 16;
 constexpr double kTwoPi = 6.283185307179586;
-
-void reportFile(const std::string& path, const std::string& fault)
-{
-    if (!fault.empty()) std::cerr << "motion file " << path << " " << fault << std::endl;
-}
 
 bool isPlayable(const Action::KeyFrameTable& table)
 {
@@ -63,13 +58,13 @@ Action::Action() : WM(WorldModel::instance()) {}
 void Action::dataFill(KeyFrameTable& table, const std::string& fileName, const std::string& actsDir)
 {
     const std::string path = actsDir + fileName + ".txt";
-    reportFile(path, KeyFrameFile::read(path, table));
+    MotionFiles::report(path, KeyFrameFile::read(path, table));
 }
 
 void Action::dataFill(WalkPara& para, const std::string& fileName, const std::string& actsDir)
 {
     const std::string path = actsDir + fileName + ".txt";
-    reportFile(path, PeriodicFile::read(path, para));
+    MotionFiles::report(path, PeriodicFile::read(path, para));
 }
 
 std::string Action::act(const KeyFrameTable& table)

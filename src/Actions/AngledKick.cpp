@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iostream>
 
-#include "Actions/KickFiles.h"
+#include "Actions/MotionFiles.h"
 #include "WorldModel/WorldModel.h"
 
 namespace {
@@ -46,12 +46,20 @@ void appendLeg(std::string& out, const char* leg, const std::vector<std::string>
     }
 }
 
+// The tokens of path, padded with "0" to a whole file.
+std::vector<std::string> readTokens(const std::string& path)
+{
+    std::vector<std::string> tokens;
+    MotionFiles::report(path, MotionFiles::readNumberTokens(path, AngledKick::kTokensPerFile, tokens));
+    return tokens;
+}
+
 // Frame k: the moving leg's six items, then the holding leg's.
 std::vector<std::string> buildFrames(const AngledKick::Config& config, const std::string& actsDir)
 {
     const std::string base = actsDir + config.name;
-    const std::vector<std::string> move = KickFiles::readNumberTokens(base + "move.txt", AngledKick::kTokensPerFile);
-    const std::vector<std::string> hold = KickFiles::readNumberTokens(base + "hold.txt", AngledKick::kTokensPerFile);
+    const std::vector<std::string> move = readTokens(base + "move.txt");
+    const std::vector<std::string> hold = readTokens(base + "hold.txt");
     const char* movingLeg = config.rightLegMoves ? "rle" : "lle";
     const char* holdingLeg = config.rightLegMoves ? "lle" : "rle";
     std::vector<std::string> frames(AngledKick::kFrames);

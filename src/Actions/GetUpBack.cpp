@@ -1,9 +1,9 @@
 #include "Actions/GetUpBack.h"
 
-#include <fstream>
 #include <iostream>
 
 #include "Actions/JointCommand.h"
+#include "Actions/MotionFiles.h"
 #include "WorldModel/WorldModel.h"
 
 namespace {
@@ -24,56 +24,27 @@ constexpr JointID kApproachOrder[JID_MAX] = {
     JID_LLEG_1, JID_LLEG_2, JID_LLEG_3, JID_LLEG_4, JID_LLEG_5, JID_LLEG_6,
 };
 
-constexpr double kApproachGain = 3.0;
-
 } // namespace
 
 GetUpBack::GetUpBack(const std::string& actsDir)
 {
     const std::string path = actsDir + "GetUpBack.txt";
-    std::ifstream in(path);
-    const std::string fault = in ? readLines(in) : "cannot be read; the get-up only approaches its posture";
-    if (!fault.empty()) std::cerr << "motion file " << path << " " << fault << std::endl;
-}
-
-std::string GetUpBack::readLines(std::istream& in)
-{
-    char line[kMaxLineLength];
-    while (in.getline(line, kMaxLineLength))
-    {
-        if (line[0] != '(') continue;
-        if (fLength == kMaxLines) return "holds more than 100 command lines; the rest is ignored";
-        std::string& stored = sUp[fLength++];
-        stored = line;
-        if (!stored.empty() && stored.back() == '\r') stored.pop_back();
-    }
-    if (!in.eof()) return "has a line of 2048 characters or more; reading stopped there";
-    return "";
+    MotionFiles::report(path, MotionFiles::readCommandLines(path, kMaxLines, kMaxLineLength - 1, sUp));
 }
 
 std::string GetUpBack::execute(const std::string&)
 {
     if (ABLcounter == 0 && counter < kApproachCycles) return approach();
-    if (ABLcounter < fLength) return sUp[ABLcounter++];
+    if (ABLcounter < sUp.size()) return sUp[ABLcounter++];
     return finish();
 }
 
-// Three times the share of each joint's remaining gap that falls on one of
-// the cycles left.
 std::string GetUpBack::approach()
 {
     const int cyclesLeft = kApproachCycles - counter;
     std::string text;
     text.reserve(JID_MAX * 16);
-    for (JointID jid : kApproachOrder)
-    {
-        const double speed = (kStartPosture[jid] - WM->getJointAngle(jid)) / cyclesLeft * kApproachGain;
-        text += " (";
-        text += Types::instance()->effectorName(jid);
-        text += ' ';
-        JointCommand::appendNumber(text, speed);
-        text += ") ";
-    }
+    for (JointID jid : kApproachOrder) JointCommand::appendApproach(text, *WM, jid, kStartPosture[jid], cyclesLeft);
     ++counter;
     return text;
 }

@@ -1,8 +1,8 @@
 #ifndef GETUPBACK_H
 #define GETUPBACK_H
 
-#include <istream>
 #include <string>
+#include <vector>
 
 #include "Actions/Action.h"
 
@@ -22,14 +22,11 @@ public:
     std::string execute(const std::string& params) override;
 
 private:
-    // Stores the command lines; returns "" or the fault that ended reading.
-    std::string readLines(std::istream& in);
     std::string approach();
     std::string finish();
 
-    int fLength = 0;
-    std::string sUp[kMaxLines];
-    int ABLcounter = 0;  // next line to send
+    std::vector<std::string> sUp;
+    std::size_t ABLcounter = 0;  // next line to send
     int counter = 0;     // approach cycles done
 };
 

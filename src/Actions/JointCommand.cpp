@@ -32,6 +32,17 @@ void appendMoveJoint(std::string& out, JointID jid, double vel)
     out += ')';
 }
 
+void appendApproach(std::string& out, const WorldModel& wm, JointID jid, double target, int cyclesLeft)
+{
+    constexpr double kApproachGain = 3.0;
+    const double value = (target - wm.getJointAngle(jid)) / cyclesLeft * kApproachGain;
+    out += " (";
+    out += Types::instance()->effectorName(jid);
+    out += ' ';
+    appendNumber(out, value);
+    out += ") ";
+}
+
 double speedTo(const WorldModel& wm, JointID jid, double expectedAngle, double maxDeltaAngle, const Kpid& pid,
                const char* errorText)
 {

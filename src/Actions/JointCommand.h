@@ -20,6 +20,11 @@ void appendNumber(std::string& out, double value);
 // standard error.
 void appendMoveJoint(std::string& out, JointID jid, double vel);
 
+// Appends " (name v) ", v = 3 * (target - angle) / cyclesLeft: the step of an
+// approach to a starting posture, three times the share of the joint's
+// remaining gap that falls on one of the cycles left.
+void appendApproach(std::string& out, const WorldModel& wm, JointID jid, double target, int cyclesLeft);
+
 // The speed that drives jid toward expectedAngle (degrees), at most
 // maxDeltaAngle degrees' worth per 0.02 s cycle, scaled by pid.Kp. A negative
 // maxDeltaAngle prints errorText (no line end) on standard output and gives 0.

@@ -1,7 +1,7 @@
 #include "Actions/Kick.h"
 
 #include "Actions/JointCommand.h"
-#include "Actions/KickFiles.h"
+#include "Actions/MotionFiles.h"
 #include "WorldModel/WorldModel.h"
 
 namespace {
@@ -43,17 +43,24 @@ constexpr JointID kRightLeg[Kick::kLegJoints] = {JID_RLEG_1, JID_RLEG_2, JID_RLE
 // Mirroring a recording flips the roll joints (2 and 6).
 constexpr double kMirrorSign[Kick::kLegJoints] = {1.0, -1.0, 1.0, 1.0, 1.0, -1.0};
 
+// The numbers of actsDir + name + ".txt", padded with zeros to a whole recording.
+std::vector<double> readRecording(const std::string& actsDir, const char* name)
+{
+    const std::string path = actsDir + name + ".txt";
+    std::vector<double> numbers;
+    MotionFiles::report(path, MotionFiles::readNumbers(path, Kick::kNumbersPerFile, numbers));
+    return numbers;
+}
+
 } // namespace
 
-Kick::Kick() : Kick("./Acts/") {}
-
 Kick::Kick(const std::string& actsDir)
-    : vecm1(KickFiles::readNumbers(actsDir + "KickRMove1.txt", kNumbersPerFile)),
-      vech1(KickFiles::readNumbers(actsDir + "KickRHold1.txt", kNumbersPerFile)),
-      vecm2(KickFiles::readNumbers(actsDir + "KickRMove2.txt", kNumbersPerFile)),
-      vech2(KickFiles::readNumbers(actsDir + "KickRHold2.txt", kNumbersPerFile)),
-      vecm3(KickFiles::readNumbers(actsDir + "KickRMove3.txt", kNumbersPerFile)),
-      vech3(KickFiles::readNumbers(actsDir + "KickRHold3.txt", kNumbersPerFile)),
+    : vecm1(readRecording(actsDir, "KickRMove1")),
+      vech1(readRecording(actsDir, "KickRHold1")),
+      vecm2(readRecording(actsDir, "KickRMove2")),
+      vech2(readRecording(actsDir, "KickRHold2")),
+      vecm3(readRecording(actsDir, "KickRMove3")),
+      vech3(readRecording(actsDir, "KickRHold3")),
       mLeftHoldPosture(readyPosture(1.0), kKickKp),
       mRightHoldPosture(readyPosture(-1.0), kKickKp)
 {

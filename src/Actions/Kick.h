@@ -30,9 +30,8 @@ public:
         "(lae1 -0.001000)(rae1 -0.001000)(lae2 0.279000)(rae2 -0.279000)(lae3 -0.726000)(rae3 0.726000)"
         "(lae4 0.000000)(rae4 0.000000)(he2 0.000000)(he1 2.801000)";
 
-    Kick();
-    // Reads the recordings from actsDir (ending with '/').
-    explicit Kick(const std::string& actsDir);
+    // Reads the six recordings from actsDir (ending with '/').
+    explicit Kick(const std::string& actsDir = kActsDir);
 
     std::string execute(const std::string& phase) override;
     void setIsLeftHold(bool isLeftHold) { mIsLeftHold = isLeftHold; }

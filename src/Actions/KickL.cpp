@@ -1,5 +1,3 @@
 #include "Actions/KickL.h"
 
-KickL::KickL() : KickL("./Acts/") {}
-
-KickL::KickL(const std::string& actsDir) : SideKick(actsDir + "KickL.txt", 23.0, 22.92) {}
+KickL::KickL(const std::string& actsDir) : SideKick("KickL", actsDir, 23.0, 22.92) {}

@@ -9,9 +9,8 @@
 class KickL : public SideKick
 {
 public:
-    KickL();
     // Reads actsDir + "KickL.txt" (actsDir ends with '/').
-    explicit KickL(const std::string& actsDir);
+    explicit KickL(const std::string& actsDir = kActsDir);
 };
 
 #endif

@@ -9,9 +9,8 @@
 class KickLeft45 : public AngledKick
 {
 public:
-    KickLeft45();
     // Reads its token files from actsDir (ending with '/').
-    explicit KickLeft45(const std::string& actsDir);
+    explicit KickLeft45(const std::string& actsDir = kActsDir);
 };
 
 #endif

@@ -9,9 +9,8 @@
 class KickLeft90 : public AngledKick
 {
 public:
-    KickLeft90();
     // Reads its token files from actsDir (ending with '/').
-    explicit KickLeft90(const std::string& actsDir);
+    explicit KickLeft90(const std::string& actsDir = kActsDir);
 };
 
 #endif

@@ -1,5 +1,3 @@
 #include "Actions/KickR.h"
 
-KickR::KickR() : KickR("./Acts/") {}
-
-KickR::KickR(const std::string& actsDir) : SideKick(actsDir + "KickR.txt", -23.0, -22.92) {}
+KickR::KickR(const std::string& actsDir) : SideKick("KickR", actsDir, -23.0, -22.92) {}

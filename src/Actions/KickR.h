@@ -9,9 +9,8 @@
 class KickR : public SideKick
 {
 public:
-    KickR();
     // Reads actsDir + "KickR.txt" (actsDir ends with '/').
-    explicit KickR(const std::string& actsDir);
+    explicit KickR(const std::string& actsDir = kActsDir);
 };
 
 #endif

@@ -9,9 +9,8 @@
 class KickRight45 : public AngledKick
 {
 public:
-    KickRight45();
     // Reads its token files from actsDir (ending with '/').
-    explicit KickRight45(const std::string& actsDir);
+    explicit KickRight45(const std::string& actsDir = kActsDir);
 };
 
 #endif

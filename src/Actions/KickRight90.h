@@ -9,9 +9,8 @@
 class KickRight90 : public AngledKick
 {
 public:
-    KickRight90();
     // Reads its token files from actsDir (ending with '/').
-    explicit KickRight90(const std::string& actsDir);
+    explicit KickRight90(const std::string& actsDir = kActsDir);
 };
 
 #endif

@@ -1,12 +1,12 @@
 #include "Actions/SideKick.h"
 
 #include "Actions/JointCommand.h"
-#include "Actions/KickFiles.h"
+#include "Actions/MotionFiles.h"
 #include "WorldModel/WorldModel.h"
 
-SideKick::SideKick(const std::string& path, double leftArmRoll, double rightArmRoll)
-    : fKick(KickFiles::readCommandLines(path, kMaxLines, kMaxLineLength)),
-      mTargets{
+SideKick::SideKick(const std::string& fileName, const std::string& actsDir, double leftArmRoll,
+                   double rightArmRoll)
+    : mTargets{
           {JID_RARM_1, -90.0}, {JID_RARM_2, rightArmRoll}, {JID_RARM_3, 0.0}, {JID_RARM_4, 0.0},
           {JID_LARM_1, -90.0}, {JID_LARM_2, leftArmRoll},  {JID_LARM_3, 0.0}, {JID_LARM_4, 0.0},
           {JID_RLEG_1, 0.0},   {JID_RLEG_2, 0.0},          {JID_RLEG_3, 9.0}, {JID_RLEG_4, -34.39},
@@ -14,6 +14,8 @@ SideKick::SideKick(const std::string& path, double leftArmRoll, double rightArmR
           {JID_LLEG_3, 9.17},  {JID_LLEG_4, -34.38},       {JID_LLEG_5, 25.78}, {JID_LLEG_6, 0.0},
       }
 {
+    const std::string path = actsDir + fileName + ".txt";
+    MotionFiles::report(path, MotionFiles::readCommandLines(path, kMaxLines, kMaxLineLength, fKick));
 }
 
 std::string SideKick::execute(const std::string&)
@@ -27,18 +29,10 @@ std::string SideKick::execute(const std::string&)
 
 std::string SideKick::approach()
 {
-    const double remaining = kApproachCycles - counter;
+    const int cyclesLeft = kApproachCycles - counter;
     std::string out;
     out.reserve(kApproachJoints * 20);
-    for (const Target& target : mTargets)
-    {
-        const double value = (target.angle - WM->getJointAngle(target.jid)) / remaining * 3.0;
-        out += " (";
-        out += Types::instance()->effectorName(target.jid);
-        out += ' ';
-        JointCommand::appendNumber(out, value);
-        out += ") ";
-    }
+    for (const Target& target : mTargets) JointCommand::appendApproach(out, *WM, target.jid, target.angle, cyclesLeft);
     ++counter;
     return out;
 }

@@ -21,8 +21,9 @@ public:
     std::string execute(const std::string& params) override;
 
 protected:
-    // leftArmRoll and rightArmRoll are the lae2 and rae2 targets, degrees.
-    SideKick(const std::string& path, double leftArmRoll, double rightArmRoll);
+    // Reads actsDir + fileName + ".txt"; leftArmRoll and rightArmRoll are the
+    // lae2 and rae2 targets, degrees.
+    SideKick(const std::string& fileName, const std::string& actsDir, double leftArmRoll, double rightArmRoll);
 
 private:
     struct Target

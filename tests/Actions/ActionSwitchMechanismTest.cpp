@@ -238,7 +238,10 @@ TEST_F(ActionSwitchTest, RealTableCoversEveryTypeAndReadsInOrder)
         "GetUpFront", "GetUpBack", "Step", "Wait", "TurnL", "FastTurnL", "SlowTurnL", "TurnR", "FastTurnR",
         "SlowTurnR", "LargeTurnL", "LargeTurnR", "WalkForward", "WalkFast", "MiniWalkForward", "WalkBackward",
         "WalkLeft", "WalkFastLeft", "WalkSlowLeft", "WalkRight", "WalkFastRight", "WalkSlowRight",
-        "WalkAroundBallL", "WalkAroundBallR", "WalkSideShortL", "WalkSideShortR"};
+        "WalkAroundBallL", "WalkAroundBallR", "WalkSideShortL", "WalkSideShortR", "KickRMove1", "KickRHold1",
+        "KickRMove2", "KickRHold2", "KickRMove3", "KickRHold3", "KickLeft45move", "KickLeft45hold",
+        "KickRight45move", "KickRight45hold", "KickLeft90move", "KickLeft90hold", "KickRight90move",
+        "KickRight90hold", "KickL", "KickR"};
     std::size_t from = 0;
     for (const char* name : order)
     {

@@ -10,12 +10,8 @@
 #include "Actions/KickLeft90.h"
 #include "Actions/KickRight45.h"
 #include "Actions/KickRight90.h"
-#include "KickTestText.h"
-#include "ScratchActs.h"
+#include "MotionTestText.h"
 #include "WorldModel/WorldModel.h"
-
-using KickTestText::commandCount;
-using KickTestText::fixText;
 
 namespace {
 

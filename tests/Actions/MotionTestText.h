@@ -35,6 +35,24 @@ std::unique_ptr<Motion> buildFromFile(const ScratchActs& acts, const std::string
     return motion;
 }
 
+// fix(): every joint at speed 0, in joint order, written out independently
+// of the code under test.
+inline std::string fixText()
+{
+    static const char* const kEffectors[22] = {"he1",  "he2",  "lle1", "rle1", "lle2", "rle2", "lle3", "rle3",
+                                               "lle4", "rle4", "lle5", "rle5", "lle6", "rle6", "lae1", "rae1",
+                                               "lae2", "rae2", "lae3", "rae3", "lae4", "rae4"};
+    std::string out;
+    for (const char* name : kEffectors) out += std::string("(") + name + " 0)";
+    return out;
+}
+
+// The number of joint commands in a cycle's text.
+inline int commandCount(const std::string& text)
+{
+    return static_cast<int>(std::count(text.begin(), text.end(), '('));
+}
+
 // A faulty file is reported with exactly one line that names it.
 inline void expectReportedOnce(const std::string& err, const std::string& path)
 {

@@ -8,8 +8,7 @@
 
 #include "Actions/KickL.h"
 #include "Actions/KickR.h"
-#include "KickTestText.h"
-#include "ScratchActs.h"
+#include "MotionTestText.h"
 #include "WorldModel/WorldModel.h"
 
 namespace {
@@ -38,11 +37,14 @@ protected:
     }
     void TearDown() override { WorldModel::deleteT(); }
 
+    // A kick from a sound file, which is not reported.
     template <class K>
     std::unique_ptr<K> make(const std::string& file, const std::string& text)
     {
-        acts.write(file, text);
-        return std::make_unique<K>(acts.dir());
+        std::string err;
+        std::unique_ptr<K> kick = buildFromFile<K>(acts, file, text.c_str(), err, acts.dir());
+        EXPECT_EQ(err, "");
+        return kick;
     }
 
     ScratchActs acts;
@@ -51,7 +53,7 @@ protected:
 
 void expectApproach(const std::string& text, int call)
 {
-    EXPECT_EQ(KickTestText::commandCount(text), kApproachItems) << "call " << call << ": " << text;
+    EXPECT_EQ(commandCount(text), kApproachItems) << "call " << call << ": " << text;
     EXPECT_EQ(text.substr(0, 7), " (rae1 ") << "call " << call;
 }
 
@@ -69,14 +71,15 @@ class SideKickEmptyFileTest : public SideKickTest, public testing::WithParamInte
 
 TEST_P(SideKickEmptyFileTest, ApproachOnlyThenEnd)
 {
-    if (GetParam().content) acts.write("KickL.txt", GetParam().content);
-    testing::internal::CaptureStderr();
-    KickL kick(acts.dir());
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(err.empty(), GetParam().content != nullptr) << err;
-    for (int call = 0; call < 25; ++call) expectApproach(kick.execute("normal"), call);
-    EXPECT_EQ(kick.execute(""), "");
-    expectApproach(kick.execute(""), 0); // a new kick
+    std::string err;
+    std::unique_ptr<KickL> kick = buildFromFile<KickL>(acts, "KickL.txt", GetParam().content, err, acts.dir());
+    if (GetParam().content)
+        EXPECT_EQ(err, "");
+    else
+        expectReportedOnce(err, acts.path("KickL.txt"));
+    for (int call = 0; call < 25; ++call) expectApproach(kick->execute("normal"), call);
+    EXPECT_EQ(kick->execute(""), "");
+    expectApproach(kick->execute(""), 0); // a new kick
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, SideKickEmptyFileTest,
@@ -166,10 +169,9 @@ TEST_F(SideKickTest, AtMostThreeHundredLines)
 {
     std::string text;
     for (int i = 0; i < 305; ++i) text += "(rle1 " + std::to_string(i) + ")\n";
-    testing::internal::CaptureStderr();
-    auto kick = make<KickL>("KickL.txt", text);
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("KickL.txt"), std::string::npos) << err;
+    std::string err;
+    auto kick = buildFromFile<KickL>(acts, "KickL.txt", text.c_str(), err, acts.dir());
+    expectReportedOnce(err, acts.path("KickL.txt"));
     for (int call = 0; call < 25; ++call) kick->execute("");
     for (int i = 0; i < 300; ++i) ASSERT_EQ(kick->execute(""), "(rle1 " + std::to_string(i) + ")");
     EXPECT_EQ(kick->execute(""), "");
