@@ -207,15 +207,15 @@ INSTANTIATE_TEST_SUITE_P(Arms, AngledKickArmTest,
 
 TEST_F(AngledKickTest, EachKickKeepsItsOwnProgress)
 {
-    KickLeft45 left45(acts.dir());
-    KickLeft90 left90(acts.dir());
+    const KickKind* kinds[] = {&kLeft45, &kRight45, &kLeft90, &kRight90};
+    std::unique_ptr<Action> kicks[4];
+    for (int i = 0; i < 4; ++i) kicks[i] = kinds[i]->make(acts.dir());
     standAtPosture();
-    left45.execute("");
-    for (int k = 0; k < 3; ++k) left45.execute("");
-    EXPECT_EQ(commandCount(left90.execute("")), kPostureCommands);
-    EXPECT_EQ(left90.execute(""), expectedFrame(kLeft90, 0));
-    EXPECT_EQ(left45.execute(""), expectedFrame(kLeft45, 3));
-    EXPECT_EQ(left90.execute(""), expectedFrame(kLeft90, 1));
+    // Kick i reaches its posture and plays i + 1 frames, the kicks interleaved.
+    for (int i = 0; i < 4; ++i) ASSERT_EQ(commandCount(kicks[i]->execute("")), kPostureCommands);
+    for (int round = 0; round < 4; ++round)
+        for (int i = round; i < 4; ++i) ASSERT_EQ(kicks[i]->execute(""), expectedFrame(*kinds[i], round));
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(kicks[i]->execute(""), expectedFrame(*kinds[i], i + 1)) << kinds[i]->name;
 }
 
 } // namespace
