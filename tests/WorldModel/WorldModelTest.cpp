@@ -12,10 +12,16 @@ namespace {
 class WorldModelTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { WorldModel::deleteT(); }
     void TearDown() override { WorldModel::deleteT(); }
 
-    WorldModel& wm = *WorldModel::instance();
+    // A fresh world model, taken after the previous one is gone.
+    static WorldModel& freshWorldModel()
+    {
+        WorldModel::deleteT();
+        return *WorldModel::instance();
+    }
+
+    WorldModel& wm = freshWorldModel();
 };
 
 void expectVector(const salt::Vector3f& v, float x, float y, float z, float tolerance = 0.0f)
