@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Support/Sightings.h"
 #include "WorldModel/WorldModel.h"
 
 namespace {
@@ -29,15 +30,6 @@ void expectVector(const salt::Vector3f& v, float x, float y, float z, float tole
     EXPECT_NEAR(v.x(), x, tolerance);
     EXPECT_NEAR(v.y(), y, tolerance);
     EXPECT_NEAR(v.z(), z, tolerance);
-}
-
-VisionSense polar(double distance, double theta, double phi)
-{
-    VisionSense vs;
-    vs.distance = distance;
-    vs.theta = theta;
-    vs.phi = phi;
-    return vs;
 }
 
 } // namespace
@@ -139,7 +131,7 @@ TEST_P(Confidence, ExactAtFloatBoundaries)
 {
     const ConfidenceCase& c = GetParam();
     wm.setServerTime(c.seen);
-    wm.setObjectVision(BALL, polar(1, 0, 0));
+    wm.setObjectVision(BALL, polarSighting(1, 0, 0));
     wm.mutableObjectVision(BALL).timeLastLocalized = c.seen;
     EXPECT_EQ(wm.getLocalConfidence(BALL), 10.0) << "seen in the current message";
     wm.setServerTime(c.now);
@@ -168,7 +160,7 @@ TEST_F(WorldModelTest, SetObjectVisionKeepsWhatItDoesNotWrite)
     rec.globalPos = salt::Vector3f(1, 2, 3);
     rec.distanceFromLeftFoot = 4.0;
     wm.setServerTime(5.0);
-    VisionSense seen = polar(2.0, 90.0, 0.0);
+    VisionSense seen = polarSighting(2.0, 90.0, 0.0);
     seen.timeLastSeen = 77.0; // ignored: the stamp is the server time
     seen.globalPos = salt::Vector3f(9, 9, 9);
     EXPECT_TRUE(wm.setObjectVision(TEAMMATE_2, seen));
@@ -189,7 +181,7 @@ TEST_F(WorldModelTest, SetObjectVisionKeepsWhatItDoesNotWrite)
 TEST_F(WorldModelTest, NoObjectReadsDefaultAndIsNotWritten)
 {
     wm.setServerTime(1.0);
-    EXPECT_TRUE(wm.setObjectVision(OBJECT_MAX, polar(1, 2, 3)));
+    EXPECT_TRUE(wm.setObjectVision(OBJECT_MAX, polarSighting(1, 2, 3)));
     wm.mutableObjectVision(OBJECT_MAX).globalPos = salt::Vector3f(1, 1, 1);
     wm.setIsObjectFallDown(OBJECT_MAX, true);
     const VisionSense none = wm.getObjectVision(OBJECT_MAX);
@@ -224,7 +216,7 @@ TEST_F(WorldModelTest, FallTableResets)
 
 TEST_F(WorldModelTest, BallDistanceIsPlanar)
 {
-    wm.setObjectVision(BALL, polar(2.0, 0.0, -60.0)); // 1 m ahead, 1.73 m down
+    wm.setObjectVision(BALL, polarSighting(2.0, 0.0, -60.0)); // 1 m ahead, 1.73 m down
     EXPECT_NEAR(wm.getBallDist(), 1.0, 1e-6);
 }
 
@@ -281,11 +273,11 @@ INSTANTIATE_TEST_SUITE_P(Table, BodyRelPoint, ::testing::Values(
 TEST_F(WorldModelTest, BodyRelativeOfSeenObject)
 {
     wm.setJointAngle(JID_HEAD_1, 30.0);
-    wm.setObjectVision(BALL, polar(2.0, 60.0, -60.0)); // planar distance 1
+    wm.setObjectVision(BALL, polarSighting(2.0, 60.0, -60.0)); // planar distance 1
     EXPECT_DOUBLE_EQ(wm.getBodyRelAngle(BALL), 90.0);
     expectVector(wm.getBodyRelPos(BALL), 0, 1, 0, 1e-6f);
 
-    wm.setObjectVision(OPPONENT_1, polar(3.0, 170.0, 0.0));
+    wm.setObjectVision(OPPONENT_1, polarSighting(3.0, 170.0, 0.0));
     EXPECT_DOUBLE_EQ(wm.getBodyRelAngle(OPPONENT_1), 200.0);
     expectVector(wm.getBodyRelPos(OPPONENT_1), -2.8190775f, -1.0260604f, 0, 1e-5f);
 }
