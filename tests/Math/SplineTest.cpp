@@ -130,7 +130,7 @@ TEST_P(SplineRejects, GeneralFailsAndNoCrash)
     EXPECT_FALSE(s.general());
     const float v = s.getYGivenX(0.5f, 0);
     testing::internal::GetCapturedStdout();
-    if (s.size() < 2) EXPECT_EQ(v, 0.0f);
+    if (s.size() < 2) { EXPECT_EQ(v, 0.0f); }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -139,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectedSet{"EqualAbscissae", {0.0f, 0.0f, 1.0f}, {0.0f, 1.0f, 0.0f}},
                     RejectedSet{"NaNOrdinate", {0.0f, 0.5f, 1.0f}, {0.0f, kNaN, 0.0f}},
                     RejectedSet{"InfiniteOrdinate", {0.0f, 0.5f, 1.0f}, {0.0f, kInf, 0.0f}},
-                    RejectedSet{"InfiniteAbscissa", {0.0f, 0.5f, kInf}, {0.0f, 1.0f, 0.0f}}),
+                    RejectedSet{"InfiniteAbscissa", {0.0f, 0.5f, kInf}, {0.0f, 1.0f, 0.0f}},
+                    RejectedSet{"OverflowingCurvature", {0.0f, 1e-30f, 2e-30f}, {0.0f, 1.0f, 0.0f}}),
     [](const testing::TestParamInfo<RejectedSet>& info) { return std::string(info.param.name); });
 
 TEST(Spline, UnsetSplineAnswersZero)
