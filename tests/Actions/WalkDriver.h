@@ -15,10 +15,10 @@
 
 struct WalkSnapshot
 {
-    WalkOmni::PhaseSet phase;
-    int phaseCycle;
-    bool leftHold;
-    double speedRatio;
+    WalkOmni::PhaseSet phase = WalkOmni::PREPAR;
+    int phaseCycle = 0;
+    bool leftHold = false;
+    double speedRatio = 0;
     WalkOmni::NewWalkPara input, step;
     Link torso, hold, move;
     std::string text;

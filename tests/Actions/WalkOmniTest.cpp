@@ -292,7 +292,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BadRequest{"NaNHoldTurn", {WALK_OMNI_FORWARD, 0, kNaN, 0, 1.0}},
                     BadRequest{"InfiniteMoveTurn", {WALK_OMNI_FORWARD, 0, 0, -kInf, 1.0}},
                     BadRequest{"WalkTypeZero", {static_cast<WalkOmniType>(0), 0, 0, 0, 1.0}},
-                    BadRequest{"WalkTypeBeyondWait", {static_cast<WalkOmniType>(99), 0, 0, 0, 1.0}}),
+                    BadRequest{"WalkTypeBeyondWait", {static_cast<WalkOmniType>(WALK_OMNI_WAIT + 1), 0, 0, 0, 1.0}}),
     [](const testing::TestParamInfo<BadRequest>& info) { return std::string(info.param.name); });
 
 TEST_F(WalkEngineTest, LegFailureInTheFirstCycleAnswersAHoldText)
