@@ -235,13 +235,11 @@ void WalkOmni::Walking()
 {
     if (mPhase == PREPAR && isPrepareDone())
     {
+        // The holding foot stays.
         mPhase = FIRST;
         mPhaseStartCycle = WM->getCurrentCycle();
         mPhaseCycle = 0;
-        normalStepNum = 0;
-        lastStepNum = static_cast<int>(inputPara.stopStepNum);
-        normalRatio = 0;
-        lastRatio = 1.0;
+        resetStepCounts();
         calFirstManagePara();
         mIsDone = false;
     }
@@ -277,10 +275,7 @@ void WalkOmni::Walking()
     else if (mParams == "start")
     {
         enterPhase(PREPAR);
-        normalStepNum = 0;
-        lastStepNum = static_cast<int>(inputPara.stopStepNum);
-        normalRatio = 0;
-        lastRatio = 1.0;
+        resetStepCounts();
         calFirstManagePara();
     }
     mIsDone = false;
@@ -294,6 +289,14 @@ void WalkOmni::enterPhase(PhaseSet phase)
     mPhaseStartCycle = WM->getCurrentCycle();
     mPhaseCycle = 0;
     isLeftHold = !isLeftHold;
+}
+
+void WalkOmni::resetStepCounts()
+{
+    normalStepNum = 0;
+    lastStepNum = static_cast<int>(inputPara.stopStepNum);
+    normalRatio = 0;
+    lastRatio = 1.0;
 }
 
 void WalkOmni::calFirstManagePara() { beginStep(1.0 / inputPara.accStepNum); }

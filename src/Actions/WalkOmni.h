@@ -69,6 +69,7 @@ private:
     void mPhaseControl();
     void Walking();
     void enterPhase(PhaseSet phase);
+    void resetStepCounts();
     void calFirstManagePara();
     void calNormalManagePara();
     void calLastManagePara();

@@ -10,7 +10,10 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "Actions/WalkOmni.h"
+#include "Math/Kinematics.h"
 #include "WorldModel/WorldModel.h"
 
 struct WalkSnapshot
@@ -106,6 +109,27 @@ private:
 
     WalkOmni* walk;
     bool started = false, stopping = false, ending = false, finished = false;
+};
+
+// A fresh walk engine, leg model and world model (player 1) for every test.
+class WalkFixture : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        reset();
+        WorldModel::instance()->setNum(1);
+        walk = WalkOmni::instance();
+    }
+    void TearDown() override { reset(); }
+    static void reset()
+    {
+        WalkOmni::deleteT();
+        Kinematics::deleteT();
+        WorldModel::deleteT();
+    }
+
+    WalkOmni* walk = nullptr;
 };
 
 #endif

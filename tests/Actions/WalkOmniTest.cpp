@@ -20,24 +20,9 @@ const double kInf = std::numeric_limits<double>::infinity();
 
 double deg(double d) { return salt::gDegToRad(d); }
 
-void resetSingletons()
-{
-    WalkOmni::deleteT();
-    Kinematics::deleteT();
-    WorldModel::deleteT();
-}
-
-class WalkEngineTest : public testing::Test
+class WalkEngineTest : public WalkFixture
 {
 protected:
-    void SetUp() override
-    {
-        resetSingletons();
-        WorldModel::instance()->setNum(1);
-        walk = WalkOmni::instance();
-    }
-    void TearDown() override { resetSingletons(); }
-
     void setFallen(bool fallen)
     {
         WorldModel* wm = WorldModel::instance();
@@ -52,8 +37,6 @@ protected:
             if (c.word == "normal") out.push_back(c.last);
         return out;
     }
-
-    WalkOmni* walk = nullptr;
 };
 
 } // namespace

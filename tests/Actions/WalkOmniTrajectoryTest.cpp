@@ -127,22 +127,9 @@ std::vector<std::pair<std::string, double>> commands(const std::string& text)
     return out;
 }
 
-class WalkTrajectoryTest : public testing::Test
+class WalkTrajectoryTest : public WalkFixture
 {
 protected:
-    void SetUp() override
-    {
-        reset();
-        WorldModel::instance()->setNum(1);
-        walk = WalkOmni::instance();
-    }
-    void TearDown() override { reset(); }
-    static void reset()
-    {
-        WalkOmni::deleteT();
-        Kinematics::deleteT();
-        WorldModel::deleteT();
-    }
 
     // A walk at 60 degrees, started, walked for the given steps and stopped.
     std::vector<WalkCycle> inclineWalk(int normalSteps)
@@ -154,8 +141,6 @@ protected:
         cycles.insert(cycles.end(), stop.begin(), stop.end());
         return cycles;
     }
-
-    WalkOmni* walk = nullptr;
 };
 
 } // namespace
