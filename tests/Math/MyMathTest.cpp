@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Math/MyMath.h"
-#include "Support/Sightings.h"
+#include "support/Sightings.h"
 
 using salt::Vector3f;
 

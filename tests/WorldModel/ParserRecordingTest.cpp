@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Support/Recording.h"
+#include "support/Recording.h"
 #include "WorldModel/Parser.h"
 #include "WorldModel/WorldModel.h"
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Support/Sightings.h"
+#include "support/Sightings.h"
 #include "WorldModel/WorldModel.h"
 
 namespace {
