@@ -46,6 +46,16 @@ const PlayModeName kPlayModeNames[] = {
 
 const std::string kNoName;
 
+// The byte of a team-message code: the printable ASCII range 0x21..0x7E less
+// the double quote, the apostrophe, the parentheses and the backslash.
+char sayCodeChar(int code)
+{
+    if (code == 0) return '!';
+    if (code <= 4) return static_cast<char>(0x23 + code - 1);
+    if (code <= 54) return static_cast<char>(0x2A + code - 5);
+    return static_cast<char>(0x5D + code - 55);
+}
+
 } // namespace
 
 Types::Types()
@@ -54,6 +64,9 @@ Types::Types()
     setupJointIDToStringMap();
     setupStringToObjectMap();
     setupStringToPlayModeMap();
+    setupEncodingMap();
+    setupDecodingMap();
+    setupSayTimeToObjectMap();
 }
 
 void Types::setupStringToJointIDMap()
@@ -90,6 +103,25 @@ void Types::setupStringToPlayModeMap()
 {
     mPlayModeMap.clear();
     for (const PlayModeName& p : kPlayModeNames) mPlayModeMap.emplace(p.text, p.mode);
+}
+
+void Types::setupEncodingMap()
+{
+    mEncodingMap.clear();
+    for (int code = 0; code < SayCodeCount; ++code) mEncodingMap.emplace(code, sayCodeChar(code));
+}
+
+void Types::setupDecodingMap()
+{
+    mDecodingMap.clear();
+    for (int code = 0; code < SayCodeCount; ++code) mDecodingMap.emplace(sayCodeChar(code), code);
+}
+
+void Types::setupSayTimeToObjectMap()
+{
+    mSayTimeToObjectMap.clear();
+    for (int slot = 0; slot < SayRotaSlots; ++slot)
+        mSayTimeToObjectMap.emplace(slot, static_cast<Object>(TEAMMATE_1 + slot / 2));
 }
 
 bool Types::findJointID(std::string_view perceptor, JointID& jid) const

@@ -20,6 +20,9 @@ constexpr double FieldWidth = 20.0;
 constexpr double FlagHeight = 0.0;
 constexpr double GoalWidth = 2.1;
 constexpr double GoalHeight = 0.8;
+// Team-message alphabet size and speaking-rota length.
+constexpr int SayCodeCount = 89;
+constexpr int SayRotaSlots = 22;
 
 enum JointID
 {
@@ -165,6 +168,12 @@ public:
     void setupJointIDToStringMap();
     void setupStringToObjectMap();
     void setupStringToPlayModeMap();
+    // Team-message alphabet: codes 0..88 on printable ASCII without blank,
+    // quotes, parentheses and backslash; the decoding map is its inverse.
+    void setupEncodingMap();
+    void setupDecodingMap();
+    // Speaking rota: slots 2k and 2k + 1 belong to TEAMMATE_(k+1).
+    void setupSayTimeToObjectMap();
 
     // Joint from its perceptor name ("hj1" .. "raj4").
     bool findJointID(std::string_view perceptor, JointID& jid) const;
