@@ -42,13 +42,18 @@ void Agent::ConstructAgent()
 bool Agent::Sense(std::string& message)
 {
     if (!CON->getMessage(message)) return false;
+    Digest(message);
+    return true;
+}
+
+void Agent::Digest(const std::string& message)
+{
     PS->doParse(message);
     LZ->localize();
     const bool down = FallDownRecognition::instance()->isFallDown();
     WM->setIsObjectFallDown(WM->getMyObject(), down);
     Say::instance()->getSayMsgDecoded();
     WM->updateCurrentCycle();
-    return true;
 }
 
 void Agent::Think(std::string& message)
