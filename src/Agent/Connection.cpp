@@ -47,8 +47,8 @@ bool Connection::sendMessage(const std::string& msg)
 {
     if (msg.empty()) return false;
     const std::uint32_t len = htonl(static_cast<std::uint32_t>(msg.size()));
-    std::string frame(sizeof len, '\0');
-    std::memcpy(frame.data(), &len, sizeof len);
+    std::string& frame = mSendBuffer;
+    frame.assign(reinterpret_cast<const char*>(&len), sizeof len);
     frame += msg;
     std::size_t sent = 0;
     while (sent < frame.size())

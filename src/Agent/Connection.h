@@ -47,6 +47,7 @@ private:
     int mPort = 3100;
     rcss::net::TCPSocket mSocket;
     std::vector<char> mBuffer;
+    std::string mSendBuffer;
     int mLastError = 0;
 };
 
