@@ -136,8 +136,8 @@ class Gait:
         gain, lag = loop_response(self.cycles * robot.CYCLE) if self.compensate else (1.0, 0.0)
         out = []
         for term in self.joints[name]:
-            out.append((term.label, term.amp / gain, period,
-                        (term.phase - lag) % (2.0 * math.pi), term.alpha))
+            phase = (term.phase - lag) % (2.0 * math.pi) if term.amp else 0.0
+            out.append((term.label, term.amp / gain, period, phase, term.alpha))
         return out
 
     def text(self):
