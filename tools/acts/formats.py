@@ -175,10 +175,12 @@ class CommandLines:
     """Lines of joint speeds, one line per cycle, sent unchanged.  Built from
     segments (cycles, pose): over `cycles` lines every joint moves at a
     constant speed from the pose before to this pose.  `start` is the
-    posture the lines begin from (every joint given)."""
+    posture the lines begin from (every joint given); `end`, if given, the
+    posture they must leave every joint in."""
 
-    def __init__(self, start, segments, max_lines, header=()):
+    def __init__(self, start, segments, max_lines, header=(), end=None):
         self.start = start
+        self.end = end
         self.segments = segments
         self.max_lines = max_lines
         self.header = header
@@ -223,3 +225,6 @@ class CommandLines:
                     raise ValueError("%s %s: %s at %.2f rad/s" % (where, comment, n, speeds[n]))
                 at[n] += math.degrees(speeds[n]) * cycles * robot.CYCLE
                 robot.check_in_range(where + " " + comment, n, at[n])
+        for n, angle in (self.end or {}).items():
+            if abs(at[n] - angle) > 0.1:
+                raise ValueError("%s ends with %s at %.2f, not %.2f" % (where, n, at[n], angle))
