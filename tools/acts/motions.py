@@ -67,51 +67,20 @@ def wait():
 # the files carry the compensated numbers.  Amplitudes are the wanted joint
 # swings in degrees.
 
-@motion("Step")
-def step():
-    # Marking time on the spot.
-    return gaits.stepping(STAND)
-
-
-@motion("WalkForward")
-def walk_forward():
-    return gaits.stepping(STAND, swing=8.0)
-
-
-@motion("WalkBackward")
-def walk_backward():
-    # Shorter steps backward: the feet land heel first.
-    return gaits.stepping(STAND, swing=-5.0)
-
-
-@motion("WalkLeft")
-def walk_left():
-    return gaits.stepping(STAND, side=4.0)
-
-
-@motion("WalkRight")
-def walk_right():
-    return gaits.stepping(STAND, side=-4.0)
-
-
-@motion("FastTurnL")
-def fast_turn_left():
-    return gaits.stepping(STAND, turn=8.0)
-
-
-@motion("FastTurnR")
-def fast_turn_right():
-    return gaits.stepping(STAND, turn=-8.0)
-
-
-@motion("SlowTurnL")
-def slow_turn_left():
-    return gaits.stepping(STAND, turn=4.0)
-
-
-@motion("SlowTurnR")
-def slow_turn_right():
-    return gaits.stepping(STAND, turn=-4.0)
+# Each gait: its changes to gaits.stepping's defaults (sway 5, lift 6).
+GAITS = {
+    "Step": {},                        # marking time on the spot
+    "WalkForward": {"swing": 8.0},
+    "WalkBackward": {"swing": -5.0},   # shorter steps: the feet land heel first
+    "WalkLeft": {"side": 4.0},
+    "WalkRight": {"side": -4.0},
+    "FastTurnL": {"turn": 8.0},        # about 45 degrees/s without slip
+    "FastTurnR": {"turn": -8.0},
+    "SlowTurnL": {"turn": 4.0},
+    "SlowTurnR": {"turn": -4.0},
+}
+for _name, _changes in GAITS.items():
+    motion(_name)(lambda changes=_changes: gaits.stepping(STAND, **changes))
 
 
 # Periodic motions that no behaviour requests hold the stand for one period.
