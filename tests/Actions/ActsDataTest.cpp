@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/NaoJointLimits.h"
+
 #include "WorldModel/Types.h"
 
 namespace {
@@ -26,24 +28,7 @@ constexpr double kCycle = 0.02;
 constexpr double kNotGiven = -1000.0;
 constexpr double kPi = 3.14159265358979323846;
 
-// Hinge limits of the simulated NAO, degrees, by JointID.
-struct JointRange
-{
-    double lo, hi;
-};
-const JointRange kRange[JID_MAX] = {
-    {-120, 120}, {-45, 45},                   // neck yaw, pitch
-    {-90, 1},    {-90, 1},                    // hip yaw-pitch
-    {-25, 45},   {-45, 25},                   // hip roll
-    {-25, 100},  {-25, 100},                  // hip pitch
-    {-130, 1},   {-130, 1},                   // knee
-    {-45, 75},   {-45, 75},                   // ankle pitch
-    {-45, 25},   {-25, 45},                   // ankle roll
-    {-120, 120}, {-120, 120},                 // shoulder pitch
-    {-1, 95},    {-95, 1},                    // shoulder roll
-    {-120, 120}, {-120, 120},                 // elbow yaw
-    {-90, 1},    {-1, 90},                    // elbow roll
-};
+const JointLimit* const kRange = kNaoJointLimit;
 
 bool inRange(int jid, double angle)
 {

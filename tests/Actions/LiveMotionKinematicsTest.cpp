@@ -19,6 +19,7 @@
 #include "Actions/PeriodicMotions.h"
 #include "WorldModel/Types.h"
 #include "WorldModel/WorldModel.h"
+#include "support/NaoJointLimits.h"
 
 namespace {
 
@@ -28,17 +29,6 @@ constexpr double kDegPerRad = 180.0 / 3.14159265358979323846;
 constexpr double kStopTolerance = 1.0;
 constexpr int kMaxCycles = 1000;
 
-struct Limit
-{
-    double lo, hi;
-};
-
-// Hinge limits of the simulated NAO, degrees, by JointID.
-const Limit kLimit[JID_MAX] = {
-    {-120, 120}, {-45, 45}, {-90, 1},    {-90, 1},    {-25, 45},   {-45, 25},  {-25, 100}, {-25, 100},
-    {-130, 1},   {-130, 1}, {-45, 75},   {-45, 75},   {-45, 25},   {-25, 45},  {-120, 120}, {-120, 120},
-    {-1, 95},    {-95, 1},  {-120, 120}, {-120, 120}, {-90, 1},    {-1, 90},
-};
 
 typedef std::array<double, JID_MAX> Pose;
 
@@ -83,13 +73,13 @@ private:
     void move(JointID jid, double radPerSecond)
     {
         const double wanted = mAngle[jid] + radPerSecond * kCycle * kDegPerRad;
-        const double push = std::max(wanted - kLimit[jid].hi, kLimit[jid].lo - wanted);
+        const double push = std::max(wanted - kNaoJointLimit[jid].hi, kNaoJointLimit[jid].lo - wanted);
         if (push > mWorstPush)
         {
             mWorstPush = push;
             mWorstJoint = jid;
         }
-        mAngle[jid] = std::clamp(wanted, kLimit[jid].lo, kLimit[jid].hi);
+        mAngle[jid] = std::clamp(wanted, kNaoJointLimit[jid].lo, kNaoJointLimit[jid].hi);
     }
 
     void publish() const
