@@ -110,8 +110,17 @@ std::string Action::moveJoint(JointID jid, double vel) const
 
 std::string Action::moveJointTo(JointID jid, double expectedAngle, double maxDeltaAngle, Kpid pid) const
 {
-    return moveJoint(jid, JointCommand::speedTo(*WM, jid, expectedAngle, maxDeltaAngle, pid,
-                                                "Action::moveJointTo Error"));
+    std::string out;
+    appendMoveJointTo(out, jid, expectedAngle, maxDeltaAngle, pid);
+    return out;
+}
+
+void Action::appendMoveJointTo(std::string& out, JointID jid, double expectedAngle, double maxDeltaAngle,
+                               const Kpid& pid) const
+{
+    JointCommand::appendMoveJoint(out, jid,
+                                  JointCommand::speedTo(*WM, jid, expectedAngle, maxDeltaAngle, pid,
+                                                        "Action::moveJointTo Error"));
 }
 
 std::string Action::fix() const

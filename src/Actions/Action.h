@@ -56,6 +56,9 @@ protected:
 
     std::string moveJoint(JointID jid, double vel) const;
     std::string moveJointTo(JointID jid, double expectedAngle, double maxDeltaAngle, Kpid pid) const;
+    // moveJointTo, appended to out.
+    void appendMoveJointTo(std::string& out, JointID jid, double expectedAngle, double maxDeltaAngle,
+                           const Kpid& pid) const;
     // 22 commands of speed 0, in JointID order.
     std::string fix() const;
     // fix(), then every joint toward 0 over nextcycle cycles (the lower arms twice as fast).

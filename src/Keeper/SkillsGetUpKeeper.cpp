@@ -1,1 +1,7 @@
 // rovan-keeper's get-up skill.
+#include "Skills/Skills.h"
+
+std::string Skills::getUp(HeadActionType, Object)
+{
+    return "";
+}

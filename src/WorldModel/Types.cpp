@@ -42,6 +42,11 @@ const PlayModeName kPlayModeNames[] = {
     {"offside_left", PM_Offside_Left},
     {"offside_right", PM_Offside_Right},
     {"GameOver", PM_GameOver},
+    // Further texts of the server we play on.
+    {"direct_free_kick_left", PM_FreeKick_Left},
+    {"direct_free_kick_right", PM_FreeKick_Right},
+    {"pass_left", PM_PlayOn},
+    {"pass_right", PM_PlayOn},
 };
 
 const std::string kNoName;

@@ -53,6 +53,11 @@ VisionSense& WorldModel::mutableObjectVision(Object o)
     return mScratch;
 }
 
+Object WorldModel::getMyObject() const
+{
+    return (mNum >= 1 && mNum <= 11) ? static_cast<Object>(TEAMMATE_1 + mNum - 1) : OBJECT_MAX;
+}
+
 double WorldModel::getLocalConfidence(Object o) const
 {
     return 10.0 - (mServerTime - objectVision(o).timeLastSeen);

@@ -2,6 +2,7 @@
 #define WORLDMODEL_H
 
 #include <string>
+#include <utility>
 
 #include "salt/vector.h"
 #include "WorldModel/Singleton.h"
@@ -41,6 +42,8 @@ public:
     const FRPSense& getRightFootForce() const { return rightFRP; }
     void setLeftTouchVal(int v) { lTouchVal = v; }
     void setRightTouchVal(int v) { rTouchVal = v; }
+    int getLeftTouchVal() const { return lTouchVal; }
+    int getRightTouchVal() const { return rTouchVal; }
 
     // Joint angles in degrees; 0 for a joint never perceived.
     void setJointAngle(JointID jid, double deg);
@@ -57,7 +60,9 @@ public:
     double getGlobalConfidence(Object o) const;
     double getGlobalConfidence() const { return getGlobalConfidence(getMyObject()); }
 
-    Object getMyObject() const { return static_cast<Object>(mNum + 8); }
+    // The teammate object of the uniform number; OBJECT_MAX while the number
+    // is not 1..11, so that nothing is written into another object's record.
+    Object getMyObject() const;
     void setMyPos(const salt::Vector3f& pos) { mMyPos = pos; }
     const salt::Vector3f& getMyPos() const { return mMyPos; }
     void setMyAngle(double deg) { mMyAngle = deg; }

@@ -3,19 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "Math/MyMath.h"
+#include "support/Sightings.h"
 
 using salt::Vector3f;
 
 namespace {
-
-VisionSense Polar(double d, double theta, double phi)
-{
-    VisionSense vs;
-    vs.distance = d;
-    vs.theta = theta;
-    vs.phi = phi;
-    return vs;
-}
 
 const float kNaN = std::nanf("");
 
@@ -34,13 +26,13 @@ TEST(MyMath, AsinDegClampsAtUnity)
 
 TEST(MyMath, PolarToCartesianAxes)
 {
-    const Vector3f ahead = PolarToCartecian(Polar(2, 0, 0));
+    const Vector3f ahead = PolarToCartecian(polarSighting(2, 0, 0));
     EXPECT_FLOAT_EQ(ahead.x(), 2.0f);
     EXPECT_NEAR(ahead.y(), 0.0f, 1e-7f);
-    const Vector3f left = PolarToCartecian(Polar(2, 90, 0));
+    const Vector3f left = PolarToCartecian(polarSighting(2, 90, 0));
     EXPECT_NEAR(left.x(), 0.0f, 1e-6f);
     EXPECT_FLOAT_EQ(left.y(), 2.0f);
-    const Vector3f up = PolarToCartecian(Polar(2, 0, 90));
+    const Vector3f up = PolarToCartecian(polarSighting(2, 0, 90));
     EXPECT_NEAR(up.x(), 0.0f, 1e-6f);
     EXPECT_FLOAT_EQ(up.z(), 2.0f);
 }
@@ -50,7 +42,7 @@ class PolarRoundTrip : public ::testing::TestWithParam<std::tuple<double, double
 TEST_P(PolarRoundTrip, InverseToFloatRounding)
 {
     const auto [d, theta, phi] = GetParam();
-    const VisionSense back = CartecianToPolar(PolarToCartecian(Polar(d, theta, phi)));
+    const VisionSense back = CartecianToPolar(PolarToCartecian(polarSighting(d, theta, phi)));
     EXPECT_NEAR(back.distance, d, 1e-5 * d);
     EXPECT_NEAR(back.theta, theta, 2e-4);
     EXPECT_NEAR(back.phi, phi, 2e-4);

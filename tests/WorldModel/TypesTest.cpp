@@ -42,6 +42,7 @@ TEST(Types, TableSizesAndMisses)
     EXPECT_EQ(types.mStringToJointIDMap.size(), 22u);
     EXPECT_EQ(types.mJointIDToStringMap.size(), 22u);
     EXPECT_EQ(types.mStringToObjectMap.size(), 31u);
+    EXPECT_EQ(types.mPlayModeMap.size(), 21u);
     JointID jid = JID_HEAD_2;
     EXPECT_FALSE(types.findJointID("hj3", jid));
     EXPECT_FALSE(types.findJointID("", jid));
@@ -104,6 +105,9 @@ INSTANTIATE_TEST_SUITE_P(Table, PlayModes, ::testing::Values(
     PlayModeCase{"corner_kick_left", PM_Corner_Kick_Left, 13},
     PlayModeCase{"offside_left", PM_Offside_Left, 14}, PlayModeCase{"offside_right", PM_Offside_Right, 15},
     PlayModeCase{"GameOver", PM_GameOver, 16},
+    PlayModeCase{"direct_free_kick_left", PM_FreeKick_Left, 4},
+    PlayModeCase{"direct_free_kick_right", PM_FreeKick_Right, 5},
+    PlayModeCase{"pass_left", PM_PlayOn, 3}, PlayModeCase{"pass_right", PM_PlayOn, 3},
     // Unknown or miscased texts fall back to BeforeKickOff; nothing maps to PM_Unknown.
     PlayModeCase{"playon", PM_BeforeKickOff, 0}, PlayModeCase{"", PM_BeforeKickOff, 0}));
 

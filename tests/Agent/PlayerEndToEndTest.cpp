@@ -1,0 +1,194 @@
+// The three programs run as real processes against a scripted server on
+// 127.0.0.1: start-up order, framing, the end of a session and exit statuses.
+#include <chrono>
+#include <fstream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/PlayerProcess.h"
+#include "support/ScriptedServer.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const std::string kScene = "(scene rsg/agent/nao/nao.rsg)";
+const std::string kFirstPerception = "(time (now 0.36))(GS (sl 0) (sr 0) (t 0.00) (pm BeforeKickOff))";
+
+std::vector<std::string> matchArgs(int port, int unum = 7)
+{
+    return {"--port", std::to_string(port), "--unum", std::to_string(unum)};
+}
+
+std::vector<std::string> fixtureMessages(const std::string& file)
+{
+    std::ifstream in(std::string(ROVAN_FIXTURE_DIR) + "/perception/" + file);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+bool startsWith(const std::string& text, const std::string& head)
+{
+    return text.compare(0, head.size(), head) == 0;
+}
+
+// A player connected to the scripted server, past its scene command.
+class ConnectedPlayer : public ::testing::Test
+{
+protected:
+    void start(const std::string& program = "rovan", int unum = 7)
+    {
+        player.emplace(program, matchArgs(server.port(), unum));
+        ASSERT_TRUE(server.accept());
+        ASSERT_EQ(server.readFrame(), kScene);
+    }
+
+    void expectCleanEnd()
+    {
+        EXPECT_EQ(player->wait(), 0);
+        EXPECT_NE(player->out().find("closed connection to 127.0.0.1:" + std::to_string(server.port())),
+                  std::string::npos)
+            << player->out();
+    }
+
+    ScriptedServer server;
+    std::optional<PlayerProcess> player;
+};
+
+} // namespace
+
+TEST_F(ConnectedPlayer, SceneThenInitWithNumberAndTeam)
+{
+    start("rovan", 7);
+    server.sendFrame(kFirstPerception);
+    EXPECT_EQ(server.readFrame(), "(init (unum 7)(teamname Kestro3D))");
+    server.closeClient();
+    expectCleanEnd();
+}
+
+TEST_F(ConnectedPlayer, MessagesSplitIntoSingleBytesAreAssembled)
+{
+    start();
+    server.sendFrame(kFirstPerception, 1);
+    EXPECT_EQ(server.readFrame(), "(init (unum 7)(teamname Kestro3D))");
+    server.closeClient();
+    expectCleanEnd();
+}
+
+TEST_F(ConnectedPlayer, ServerClosingMidHeaderEndsTheSession)
+{
+    start();
+    server.sendRaw(std::string("\0\0", 2));
+    server.closeClient();
+    expectCleanEnd();
+}
+
+TEST_F(ConnectedPlayer, ServerClosingMidPayloadEndsWithoutThinking)
+{
+    start();
+    server.sendRaw(ScriptedServer::frame(kFirstPerception).substr(0, 20));
+    server.closeClient();
+    expectCleanEnd();
+}
+
+TEST_F(ConnectedPlayer, OverlongLengthAbortsWithStatusOne)
+{
+    start();
+    server.sendRaw(std::string("\0\x20\0\0", 4)); // 2 MiB announced
+    EXPECT_EQ(player->wait(), 1);
+    EXPECT_NE(player->err().find("too long message; aborting"), std::string::npos) << player->err();
+}
+
+TEST_F(ConnectedPlayer, EveryProgramStartsTheSameWay)
+{
+    for (const char* program : {"rovan-penalty", "rovan-keeper"})
+    {
+        SCOPED_TRACE(program);
+        ScriptedServer own;
+        PlayerProcess p(program, matchArgs(own.port(), 1));
+        ASSERT_TRUE(own.accept());
+        EXPECT_EQ(own.readFrame(), kScene);
+        own.sendFrame(kFirstPerception);
+        EXPECT_EQ(own.readFrame(), "(init (unum 1)(teamname Kestro3D))");
+        own.closeClient();
+        EXPECT_EQ(p.wait(), 0);
+    }
+}
+
+// The recorded session of player 1 on the left: after the init and the
+// half-second wait the player beams to its kick-off place.
+TEST_F(ConnectedPlayer, RecordedSessionBeamsToTheHomePlace)
+{
+    start("rovan", 1);
+    const std::vector<std::string> messages = fixtureMessages("left-unum1.txt");
+    ASSERT_GT(messages.size(), 40u);
+    server.sendFrame(messages[0]);
+    ASSERT_EQ(server.readFrame(), "(init (unum 1)(teamname Kestro3D))");
+
+    std::string rest;
+    for (std::size_t i = 1; i < messages.size(); ++i) rest += ScriptedServer::frame(messages[i]);
+    server.sendRaw(rest);
+    const std::optional<std::string> firstCommand = server.readFrame();
+    ASSERT_TRUE(firstCommand.has_value());
+    EXPECT_TRUE(startsWith(*firstCommand, "(beam -14.5 -0.3 0)")) << *firstCommand;
+    server.closeClient();
+    expectCleanEnd();
+}
+
+TEST(PlayerStartUp, UnreachableServerExitsWithStatusOne)
+{
+    int port = 0;
+    {
+        ScriptedServer closed;
+        port = closed.port();
+    }
+    PlayerProcess player("rovan", matchArgs(port));
+    EXPECT_EQ(player.wait(), 1);
+    EXPECT_FALSE(player.err().empty() && player.out().empty()) << "the failure is reported";
+}
+
+TEST(PlayerStartUp, HelpPrintsUsageAndDoesNotConnect)
+{
+    ScriptedServer server;
+    PlayerProcess player("rovan", {"--port", std::to_string(server.port()), "--help", "--unum", "x"});
+    EXPECT_EQ(player.wait(), 0);
+    EXPECT_NE(player.out().find("Usage: rovan [OPTIONS]"), std::string::npos) << player.out();
+    EXPECT_FALSE(server.accept(200ms));
+}
+
+struct BadCommandLine
+{
+    const char* name;
+    std::vector<std::string> args;
+};
+
+void PrintTo(const BadCommandLine& c, std::ostream* os) { *os << c.name; }
+
+class PlayerBadCommandLine : public ::testing::TestWithParam<BadCommandLine>
+{
+};
+
+TEST_P(PlayerBadCommandLine, RefusedWithUsageBeforeConnecting)
+{
+    ScriptedServer server;
+    std::vector<std::string> args = {"--port", std::to_string(server.port())};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    PlayerProcess player("rovan", args);
+    EXPECT_EQ(player.wait(), 2);
+    EXPECT_NE(player.err().find("Usage: rovan [OPTIONS]"), std::string::npos) << player.err();
+    EXPECT_FALSE(server.accept(100ms));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PlayerBadCommandLine,
+                         ::testing::Values(BadCommandLine{"NoUnum", {}},
+                                           BadCommandLine{"UnumZero", {"--unum", "0"}},
+                                           BadCommandLine{"UnumTwelve", {"--unum", "12"}},
+                                           BadCommandLine{"UnumNotANumber", {"--unum", "7x"}},
+                                           BadCommandLine{"ValueMissing", {"--unum"}}),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -1,0 +1,169 @@
+"""Every motion file under Acts/, by name.
+
+A motion is registered with @motion("FileName") on a function that returns
+a KeyFrames, Gait or CommandLines object (see formats.py); the file is
+Acts/FileName.txt.  Add a motion by writing one more such function.
+"""
+
+import gaits
+import robot
+from formats import CommandLines, KeyFrames
+from robot import arms, legs, mirror, pose
+
+MOTIONS = {}
+
+
+def motion(name):
+    def register(build):
+        if name in MOTIONS:
+            raise ValueError("motion %s defined twice" % name)
+        MOTIONS[name] = build
+        return build
+    return register
+
+
+# --- postures ---------------------------------------------------------------
+# The walk engine's standing pose: torso centre 0.35 m high over ankles 0.06 m
+# beside the middle line, feet flat, torso upright.  Solved with the walk's
+# leg model: hip 28.7, knee -63.4, ankle 34.7, hips rolled 1.5 outward.
+CROUCH_LEGS = legs(hip=28.7, knee=-63.4, ankle=34.7, roll=1.5)
+# Arms hanging beside the body, slightly away from it, elbows a little bent.
+ARMS_DOWN = arms(pitch=-90, roll=3, elbow=15)
+# The pose every get-up ends in and Wait holds.
+STAND = pose(CROUCH_LEGS, ARMS_DOWN)
+
+
+# Deep squat on flat feet, torso leaning 33 degrees forward, arms forward:
+# centre of mass 0.07 m in front of the ankles, over the soles.
+SQUAT = pose(STAND, legs(hip=98, knee=-125, ankle=60, roll=1.5), arms(pitch=0, roll=3, elbow=15))
+
+
+def blend(a, b, share):
+    return {n: a[n] + (b[n] - a[n]) * share for n in a}
+
+
+def check_rise(where, low, high, steps=10):
+    """Every pose on the way from `low` to `high` stands on its soles."""
+    for i in range(steps + 1):
+        robot.check_balanced("%s %d/%d" % (where, i, steps), blend(low, high, i / steps))
+
+
+# The stand is held this long at the end of every get-up, so that the fall
+# detector's six-cycle averages see the robot upright before the motion ends.
+HOLD_AT_END = 0.3   # 15 cycles
+
+
+# --- standing -----------------------------------------------------------------
+@motion("Wait")
+def wait():
+    # One short frame into the stand: requested again, it restarts at once,
+    # so the robot stands still with a new target every 10 cycles.
+    return KeyFrames([(0.2, STAND)], start=STAND)
+
+
+# --- periodic gaits -------------------------------------------------------------
+# All gaits step at 24 cycles (0.48 s) per left-right pair of steps, where a
+# joint follows a sine target with 0.42 of its amplitude, 73 degrees late;
+# the files carry the compensated numbers.  Amplitudes are the wanted joint
+# swings in degrees.
+
+# Each gait: its changes to gaits.stepping's defaults (sway 5, lift 6).
+GAITS = {
+    "Step": {},                        # marking time on the spot
+    "WalkForward": {"swing": 8.0},
+    "WalkBackward": {"swing": -5.0},   # shorter steps: the feet land heel first
+    "WalkLeft": {"side": 4.0},
+    "WalkRight": {"side": -4.0},
+    "FastTurnL": {"turn": 8.0},        # about 45 degrees/s without slip
+    "FastTurnR": {"turn": -8.0},
+    "SlowTurnL": {"turn": 4.0},
+    "SlowTurnR": {"turn": -4.0},
+}
+for _name, _changes in GAITS.items():
+    motion(_name)(lambda changes=_changes: gaits.stepping(STAND, **changes))
+
+
+# Periodic motions that no behaviour requests hold the stand for one period.
+for _name in ("TurnL", "TurnR", "LargeTurnL", "LargeTurnR", "WalkFast",
+              "MiniWalkForward", "WalkFastLeft", "WalkSlowLeft", "WalkFastRight",
+              "WalkSlowRight", "WalkAroundBallL", "WalkAroundBallR"):
+    motion(_name)(lambda: gaits.hold(STAND))
+
+
+# --- getting up -------------------------------------------------------------------
+@motion("GetUpFront")
+def get_up_front():
+    # Also run after falls to either side: the first frame puts arms and legs
+    # in front of the body, which rolls a robot on its side onto its front.
+    curl = pose(STAND, legs(hip=50, knee=-40, ankle=20, roll=1.5), arms(pitch=0, roll=15))
+    # Face down: the arms point into the ground and lift the chest; the knees
+    # come under the hips.
+    kneel = pose(STAND, legs(hip=90, knee=-120, ankle=40, roll=1.5), arms(pitch=30, roll=15))
+    # The arms push the torso back over the feet, which land flat.
+    tuck = pose(SQUAT, arms(pitch=60, roll=15))
+    check_rise("GetUpFront rise", SQUAT, STAND)
+    return KeyFrames([(0.4, curl), (0.3, kneel), (0.4, tuck), (0.3, SQUAT),
+                      (0.5, STAND), (HOLD_AT_END, STAND)], start=STAND)
+
+
+# The posture the back get-up drives the joints to, lying on the back, before
+# its command lines start (shoulder rolls stop at their hinge limits).
+BACK_APPROACH = pose(legs(hip=10.0, knee=0, ankle=-5.74), arms(pitch=-80.0),
+                     hj1=0, hj2=0, laj2=robot.RANGE["laj2"][0], raj2=robot.RANGE["raj2"][1])
+
+
+@motion("GetUpBack")
+def get_up_back():
+    segments = [
+        (12, pose(arms(pitch=-118, roll=3), legs(hip=45, knee=-60, ankle=10)),
+         "hands pressed into the ground behind the body, knees up"),
+        (15, pose(arms(pitch=-118, roll=3), legs(hip=98, knee=-125, ankle=50)),
+         "sit up onto the bent legs"),
+        (18, pose(arms(pitch=0, roll=3, elbow=15), legs(hip=98, knee=-125, ankle=65)),
+         "arms swing forward, weight rocks over the feet"),
+        (10, SQUAT, "squat"),
+        (25, STAND, "rise"),
+        (int(round(HOLD_AT_END / robot.CYCLE)) - 3, STAND, "stand still"),
+    ]
+    return CommandLines(BACK_APPROACH, segments, max_lines=100, header=(
+        "Get-up from the back: one line of joint speeds (rad/s) per cycle,",
+        "played after the approach to the lying posture; ends in the stand.",
+        "Written by tools/acts/generate.py."), end=STAND)
+
+
+# --- goalie dives --------------------------------------------------------------------
+def dive_hand_left():
+    # Hips pushed to the left over a shortened left leg, arms spread
+    # sideways: the robot falls to its left with the arms across the goal.
+    throw = pose(STAND, llj2=-15, rlj2=-20, llj6=15, rlj6=20,
+                 llj3=50, llj4=-100, llj5=50, laj2=80, raj2=-80)
+    return [(0.3, throw), (0.4, throw)]
+
+
+def dive_leg_right():
+    # The right leg stretched out sideways, the left leg folding: the robot
+    # drops to its right with the leg across the ground.
+    throw = pose(STAND, rlj2=-40, rlj6=20, llj2=-10, llj6=10,
+                 llj3=50, llj4=-100, llj5=50, laj2=60, raj2=-60)
+    return [(0.3, throw), (0.4, throw)]
+
+
+@motion("DiveHandL")
+def dive_hand_l():
+    return KeyFrames(dive_hand_left(), start=STAND)
+
+
+@motion("DiveHandR")
+def dive_hand_r():
+    return KeyFrames([(d, mirror(p)) for d, p in dive_hand_left()], start=STAND)
+
+
+@motion("DiveLegR")
+def dive_leg_r():
+    return KeyFrames(dive_leg_right(), start=STAND)
+
+
+# Key-frame motions that no behaviour requests: a short hold of the stand.
+for _name in ("DiveFront", "DiveBack", "DiveLegL", "DefendGoalL", "DefendGoalR",
+              "WalkSideShortL", "WalkSideShortR"):
+    motion(_name)(lambda: KeyFrames([(0.2, STAND)], start=STAND))
