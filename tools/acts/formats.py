@@ -176,11 +176,13 @@ class CommandLines:
     segments (cycles, pose): over `cycles` lines every joint moves at a
     constant speed from the pose before to this pose.  `start` is the
     posture the lines begin from (every joint given); `end`, if given, the
-    posture they must leave every joint in."""
+    posture they must leave every joint in; `joints` those the lines command
+    (all by default)."""
 
-    def __init__(self, start, segments, max_lines, header=(), end=None):
+    def __init__(self, start, segments, max_lines, header=(), end=None, joints=robot.NAMES):
         self.start = start
         self.end = end
+        self.joints = joints
         self.segments = segments
         self.max_lines = max_lines
         self.header = header
@@ -210,7 +212,7 @@ class CommandLines:
         for comment, speeds, cycles in self.plan():
             lines.append("# %s: %d cycles" % (comment, cycles))
             line = "".join("(%s %s)" % (robot.EFFECTOR[n], num(speeds[n], 4))
-                           for n in robot.NAMES)
+                           for n in self.joints)
             lines.extend([line] * cycles)
         return "\n".join(lines) + "\n"
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes every motion file under Acts/ from motions.py.
+"""Writes every motion file under Acts/ from motions.py and kicks.py.
 
   python3 tools/acts/generate.py          write the files
   python3 tools/acts/generate.py --check  only compare, exit 1 on a difference
@@ -13,6 +13,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import kicks  # noqa: E402,F401  (registers the kick files)
 import motions  # noqa: E402
 
 ACTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "Acts")

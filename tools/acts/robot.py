@@ -134,41 +134,63 @@ MASS = {"foot": 0.2, "shank": 0.225, "thigh": 0.275, "hip": 0.215,
         "torso": 1.2171, "head": 0.4, "arm": 0.455}
 
 
-def _rot(angle_deg, y, z):
+def rot(angle_deg, y, z):
     a = math.radians(angle_deg)
     return (y * math.cos(a) - z * math.sin(a), y * math.sin(a) + z * math.cos(a))
 
 
-def _add(p, q):
+def add(p, q):
     return (p[0] + q[0], p[1] + q[1])
+
+
+def sub(p, q):
+    return (p[0] - q[0], p[1] - q[1])
+
+
+def leg_parts(ankle, knee, hip, foot_abs, shank_abs, thigh_abs):
+    """Centres of mass of one leg's foot, shank and thigh."""
+    return [("foot", add(ankle, rot(foot_abs, 0.03, -0.035))),
+            ("shank", add(knee, rot(shank_abs, 0.01, -0.045))),
+            ("thigh", add(hip, rot(thigh_abs, 0.01, -0.04)))]
+
+
+class Stance:
+    """The sagittal chain of a robot standing on the flat foot of side `s`
+    (ankle at y = 0): absolute link pitches (degrees, 0 upright, - leaning
+    forward) and points of the support leg, hip, torso, head and arms."""
+
+    def __init__(self, p, s="l"):
+        self.shank_abs = -p[s + "lj5"]
+        self.thigh_abs = self.shank_abs - p[s + "lj4"]
+        self.torso_abs = self.thigh_abs - p[s + "lj3"]
+        self.ankle = (0.0, ANKLE_HEIGHT)
+        self.knee = add(self.ankle, rot(self.shank_abs, 0.0, SHANK))
+        self.hip = add(self.knee, rot(self.thigh_abs, -THIGH_FORWARD, THIGH_DROP))
+        self.torso = add(self.hip, rot(self.torso_abs, *HIP_TO_TORSO))
+        self.head = add(self.torso, rot(self.torso_abs, 0.0, 0.155))
+        shoulder = add(self.torso, rot(self.torso_abs, 0.0, SHOULDER))
+        self.arm = add(shoulder, rot(self.torso_abs + p.get(s + "aj1", -90.0), ARM_COM, 0.0))
+
+    def parts(self):
+        """(mass name, centre) of the support leg, hip, torso, head and one arm."""
+        return leg_parts(self.ankle, self.knee, self.hip, 0.0, self.shank_abs, self.thigh_abs) + [
+            ("hip", self.hip), ("torso", self.torso), ("head", self.head), ("arm", self.arm)]
+
+
+def centre_of_mass(parts):
+    """y of the centre of mass of (mass name, point) parts."""
+    total = sum(MASS[n] for n, _ in parts)
+    return sum(MASS[n] * pt[0] for n, pt in parts) / total
 
 
 def sagittal(p):
     """Torso pitch (degrees, - leaning forward), hip height and the centre
     of mass (y relative to the ankle) of a two-foot stand in pose p, taking
     the left leg and left arm for both sides."""
-    hip, knee, ankle = p["llj3"], p["llj4"], p["llj5"]
-    shank_abs = -ankle
-    thigh_abs = shank_abs - knee
-    torso_abs = thigh_abs - hip
-    ankle_pt = (0.0, ANKLE_HEIGHT)
-    knee_pt = _add(ankle_pt, _rot(shank_abs, 0.0, SHANK))
-    hip_pt = _add(knee_pt, _rot(thigh_abs, -THIGH_FORWARD, THIGH_DROP))
-    torso_pt = _add(hip_pt, _rot(torso_abs, *HIP_TO_TORSO))
-    head_pt = _add(torso_pt, _rot(torso_abs, 0.0, 0.155))
-    shoulder = _add(torso_pt, _rot(torso_abs, 0.0, SHOULDER))
-    arm_pt = _add(shoulder, _rot(torso_abs + p.get("laj1", -90.0), ARM_COM, 0.0))
-    parts = [
-        ("foot", _add(ankle_pt, (0.03, -0.035))),
-        ("shank", _add(knee_pt, _rot(shank_abs, 0.01, -0.045))),
-        ("thigh", _add(hip_pt, _rot(thigh_abs, 0.01, -0.04))),
-        ("hip", hip_pt), ("torso", torso_pt), ("head", head_pt), ("arm", arm_pt),
-    ]
+    st = Stance(p, "l")
     # Legs and arms come in pairs.
-    weight = {n: MASS[n] * (1 if n in ("torso", "head") else 2) for n, _ in parts}
-    total = sum(weight[n] for n, _ in parts)
-    com_y = sum(weight[n] * pt[0] for n, pt in parts) / total
-    return torso_abs, hip_pt[1], com_y
+    parts = [(n, pt) for n, pt in st.parts() for _ in range(1 if n in ("torso", "head") else 2)]
+    return st.torso_abs, st.hip[1], centre_of_mass(parts)
 
 
 def check_balanced(where, p, margin=0.02):
