@@ -1,6 +1,7 @@
 // Checks the delivered motion files under Acts/ with a parser of its own:
 // formats, line limits, finite numbers and joint ranges.
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -27,6 +28,8 @@ using ::testing::AssertionSuccess;
 constexpr double kCycle = 0.02;
 constexpr double kNotGiven = -1000.0;
 constexpr double kPi = 3.14159265358979323846;
+// Fastest joint speed the simulated motors follow, rad/s.
+constexpr double kMaxJointSpeed = 7.0;
 
 const JointLimit* const kRange = kNaoJointLimit;
 
@@ -45,6 +48,25 @@ std::vector<double> backApproachPosture()
     angles[JID_LARM_1] = angles[JID_RARM_1] = -80.0;
     angles[JID_LARM_2] = kRange[JID_LARM_2].lo;
     angles[JID_RARM_2] = kRange[JID_RARM_2].hi;
+    return angles;
+}
+
+// Where a side kick's command lines begin: the approach posture of its class
+// (KickL rolls the arms left, KickR right), a shoulder roll whose target lies
+// past its stop left at the stop.
+std::vector<double> sideKickApproachPosture(bool leftFoot)
+{
+    std::vector<double> angles(JID_MAX, 0.0);
+    angles[JID_LLEG_3] = 9.17;
+    angles[JID_LLEG_4] = -34.38;
+    angles[JID_LLEG_5] = 25.78;
+    angles[JID_RLEG_3] = 9.0;
+    angles[JID_RLEG_4] = -34.39;
+    angles[JID_RLEG_5] = 25.75;
+    angles[JID_LARM_1] = angles[JID_RARM_1] = -90.0;
+    const double side = leftFoot ? 1.0 : -1.0;
+    angles[JID_LARM_2] = std::clamp(side * 23.0, kRange[JID_LARM_2].lo, kRange[JID_LARM_2].hi);
+    angles[JID_RARM_2] = std::clamp(side * 22.92, kRange[JID_RARM_2].lo, kRange[JID_RARM_2].hi);
     return angles;
 }
 
@@ -279,6 +301,9 @@ AssertionResult checkCommandLines(const std::string& text, std::size_t maxLines,
         bool still = true;
         for (int j = 0; j < JID_MAX; ++j)
         {
+            if (std::fabs(speeds[j]) > kMaxJointSpeed)
+                return AssertionFailure() << "command line " << count << " asks joint " << j + 1 << " for "
+                                          << speeds[j] << " rad/s";
             // The speed holds for one cycle.
             angles[j] += speeds[j] * kCycle * 180.0 / kPi;
             if (!inRange(j, angles[j]))
@@ -294,20 +319,72 @@ AssertionResult checkCommandLines(const std::string& text, std::size_t maxLines,
     return AssertionSuccess();
 }
 
+// --- kicks ------------------------------------------------------------------------
+
+// A general-kick file: at least the 252 numbers the player indexes (42 frames
+// of one leg's six joint speeds), every one a finite speed the motors follow.
+AssertionResult checkKickNumbers(const std::string& text)
+{
+    constexpr std::size_t kNumbers = 252;
+    const std::vector<std::string> all = words(text);
+    if (all.size() < kNumbers) return AssertionFailure() << all.size() << " numbers, the kick plays " << kNumbers;
+    for (std::size_t i = 0; i < all.size(); ++i)
+    {
+        double v = 0;
+        if (!toNumber(all[i], v)) return AssertionFailure() << "number " << i + 1 << " \"" << all[i] << "\"";
+        if (std::fabs(v) > kMaxJointSpeed) return AssertionFailure() << "number " << i + 1 << ": " << v << " rad/s";
+    }
+    return AssertionSuccess();
+}
+
+// An angled-kick token file: exactly the 180 tokens the player reads, each a
+// finite speed the motors follow, none holding the frame separator "z".
+AssertionResult checkKickTokens(const std::string& text)
+{
+    constexpr std::size_t kTokens = 180;
+    const std::vector<std::string> all = words(text);
+    if (all.size() != kTokens) return AssertionFailure() << all.size() << " tokens, the kick reads " << kTokens;
+    for (std::size_t i = 0; i < all.size(); ++i)
+    {
+        double v = 0;
+        if (all[i].find('z') != std::string::npos || !toNumber(all[i], v) || std::fabs(v) > kMaxJointSpeed)
+            return AssertionFailure() << "token " << i + 1 << " \"" << all[i] << "\"";
+    }
+    return AssertionSuccess();
+}
+
+// A side kick's lines: the first sets every arm and leg joint (the approach's
+// last speeds would go on otherwise), all within the line limits and the
+// joint ranges from the approach posture, ending at rest.
+AssertionResult checkSideKickLines(const std::string& text, bool leftFoot, int holdCycles)
+{
+    for (const std::string& line : lines(text))
+    {
+        if (line.empty() || line[0] != '(') continue;
+        for (int j = JID_LLEG_1; j < JID_MAX; ++j)
+            if (line.find("(" + Types::instance()->effectorName(static_cast<JointID>(j)) + " ") == std::string::npos)
+                return AssertionFailure() << "the first line does not set "
+                                          << Types::instance()->effectorName(static_cast<JointID>(j));
+        break;
+    }
+    return checkCommandLines(text, 300, sideKickApproachPosture(leftFoot), holdCycles);
+}
+
 // --- the delivered files ----------------------------------------------------------
 
-enum class Format { KeyFrames, Periodic, GetUpBackLines };
+enum class Format { KeyFrames, Periodic, GetUpBackLines, KickNumbers, SideKickLines, KickTokens };
 
 struct ActsFile
 {
     const char* name;
     Format format;
-    int holdCycles;  // cycles the motion must end standing still (get-ups)
+    int holdCycles;  // cycles the motion must end standing still (get-ups, side kicks)
 };
 
 std::ostream& operator<<(std::ostream& os, const ActsFile& f) { return os << f.name; }
 
 constexpr int kGetUpHold = 8;
+constexpr int kSideKickHold = 8;
 
 const ActsFile kFiles[] = {
     {"DiveFront", Format::KeyFrames, 0},       {"DiveBack", Format::KeyFrames, 0},
@@ -328,6 +405,15 @@ const ActsFile kFiles[] = {
     {"WalkAroundBallL", Format::Periodic, 0},  {"WalkAroundBallR", Format::Periodic, 0},
     {"WalkSideShortL", Format::KeyFrames, 0},  {"WalkSideShortR", Format::KeyFrames, 0},
     {"Step", Format::Periodic, 0},             {"Wait", Format::KeyFrames, 0},
+    {"KickRMove1", Format::KickNumbers, 0},    {"KickRHold1", Format::KickNumbers, 0},
+    {"KickRMove2", Format::KickNumbers, 0},    {"KickRHold2", Format::KickNumbers, 0},
+    {"KickRMove3", Format::KickNumbers, 0},    {"KickRHold3", Format::KickNumbers, 0},
+    {"KickL", Format::SideKickLines, kSideKickHold},
+    {"KickR", Format::SideKickLines, kSideKickHold},
+    {"KickLeft45move", Format::KickTokens, 0},  {"KickLeft45hold", Format::KickTokens, 0},
+    {"KickRight45move", Format::KickTokens, 0}, {"KickRight45hold", Format::KickTokens, 0},
+    {"KickLeft90move", Format::KickTokens, 0},  {"KickLeft90hold", Format::KickTokens, 0},
+    {"KickRight90move", Format::KickTokens, 0}, {"KickRight90hold", Format::KickTokens, 0},
 };
 
 std::string actsDir() { return std::string(ROVAN_SOURCE_DIR) + "/Acts/"; }
@@ -347,6 +433,10 @@ AssertionResult checkFile(const ActsFile& f, const std::string& text)
     case Format::KeyFrames: return checkKeyFrames(text, f.holdCycles);
     case Format::Periodic: return checkPeriodic(text);
     case Format::GetUpBackLines: return checkCommandLines(text, 100, backApproachPosture(), f.holdCycles);
+    case Format::KickNumbers: return checkKickNumbers(text);
+    case Format::SideKickLines:
+        return checkSideKickLines(text, std::string(f.name) == "KickL", f.holdCycles);
+    case Format::KickTokens: return checkKickTokens(text);
     }
     return AssertionFailure() << "no check for this format";
 }
@@ -423,7 +513,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadText{"LinesGarbage", Format::GetUpBackLines, "(he1 0) (he2 0)\n"},
         BadText{"LinesUnknownEffector", Format::GetUpBackLines, "(xe1 0)\n"},
         BadText{"LinesNotANumber", Format::GetUpBackLines, "(he1 fast)\n"},
-        BadText{"LinesIntoStop", Format::GetUpBackLines, "(lle4 1)\n"}),
+        BadText{"LinesIntoStop", Format::GetUpBackLines, "(lle4 1)\n"},
+        BadText{"LinesTooFast", Format::GetUpBackLines, "(he1 7.5)\n"},
+        BadText{"KickNumbersShort", Format::KickNumbers, "0 0 0 0 0 0\n"},
+        BadText{"KickTokensShort", Format::KickTokens, "0 0 0 0 0 0\n"},
+        BadText{"SideKickFirstLinePartial", Format::SideKickLines, "(lle1 0)\n"}),
     [](const ::testing::TestParamInfo<BadText>& info) { return std::string(info.param.what); });
 
 TEST(ActsDataRejects, LineLimits)
@@ -435,6 +529,42 @@ TEST(ActsDataRejects, LineLimits)
     EXPECT_TRUE(checkCommandLines("(he1 " + longZero.substr(0, 2000) + ")\n", 100, start, 0));
     EXPECT_FALSE(checkCommandLines("(he1 " + longZero + ")\n", 100, start, 0));
     EXPECT_FALSE(checkCommandLines(commandLines(5, "(he1 0)") + "(he1 0.1)\n", 100, start, 8));
+}
+
+// n copies of word, with word `at` replaced by other (at < 0: none).
+std::string numberText(int n, const std::string& word, int at = -1, const std::string& other = "")
+{
+    std::string text;
+    for (int i = 0; i < n; ++i) text += (i == at ? other : word) + (i % 6 == 5 ? "\n" : " ");
+    return text;
+}
+
+TEST(ActsDataRejects, KickCounts)
+{
+    EXPECT_TRUE(checkKickNumbers(numberText(252, "0")));
+    EXPECT_TRUE(checkKickNumbers(numberText(300, "-6.9")));
+    EXPECT_FALSE(checkKickNumbers(numberText(251, "0")));
+    EXPECT_FALSE(checkKickNumbers(numberText(252, "0", 200, "7.5")));
+    EXPECT_FALSE(checkKickNumbers(numberText(252, "0", 10, "nan")));
+    EXPECT_FALSE(checkKickNumbers(numberText(252, "0", 251, "x")));
+    EXPECT_TRUE(checkKickTokens(numberText(180, "-0.000")));
+    EXPECT_FALSE(checkKickTokens(numberText(179, "0")));
+    EXPECT_FALSE(checkKickTokens(numberText(181, "0")));
+    EXPECT_FALSE(checkKickTokens(numberText(180, "0", 7, "0z")));
+    EXPECT_FALSE(checkKickTokens(numberText(180, "0", 7, "-8")));
+}
+
+TEST(ActsDataRejects, SideKickLines)
+{
+    std::string all;
+    for (int j = JID_LLEG_1; j < JID_MAX; ++j)
+        all += "(" + Types::instance()->effectorName(static_cast<JointID>(j)) + " 0)";
+    EXPECT_TRUE(checkSideKickLines(commandLines(300, all), true, 8));
+    EXPECT_FALSE(checkSideKickLines(commandLines(301, all), true, 8));
+    EXPECT_FALSE(checkSideKickLines(commandLines(10, all) + "(lle1 0.1)\n", false, 8));
+    // The left shoulder roll of KickR starts at its stop: one more push is caught.
+    EXPECT_FALSE(checkSideKickLines(all + "\n(lae2 -1)\n" + commandLines(8, all), false, 8));
+    EXPECT_TRUE(checkSideKickLines(all + "\n(lae2 1)\n" + commandLines(8, all), false, 8));
 }
 
 } // namespace

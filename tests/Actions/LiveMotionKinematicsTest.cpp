@@ -15,6 +15,13 @@
 
 #include "Actions/GetUpBack.h"
 #include "Actions/KeyFrameMotions.h"
+#include "Actions/Kick.h"
+#include "Actions/KickL.h"
+#include "Actions/KickLeft45.h"
+#include "Actions/KickLeft90.h"
+#include "Actions/KickR.h"
+#include "Actions/KickRight45.h"
+#include "Actions/KickRight90.h"
 #include "Actions/PeriodicFade.h"
 #include "Actions/PeriodicMotions.h"
 #include "WorldModel/Types.h"
@@ -272,4 +279,189 @@ INSTANTIATE_TEST_SUITE_P(Files, LiveGait,
                                            GaitCase{"FastTurnR", make<FastTurnR>, JID_RLEG_1},
                                            GaitCase{"SlowTurnL", make<SlowTurnL>, JID_LLEG_1},
                                            GaitCase{"SlowTurnR", make<SlowTurnR>, JID_RLEG_1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// --- kicks ---------------------------------------------------------------------------
+// Each kick first drives the joints to a fixed posture of its own, whose arm
+// roll targets lie past a shoulder's stop on one side; the data is played
+// from where that posture left the robot.
+
+namespace {
+
+int commandCount(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '(')); }
+
+// Calls motion until it gives a text of frameCommands commands (its first
+// frame, returned) or "" (returned too); every earlier text moves robot.
+std::string driveToPosture(Action& motion, JointRobot& robot, int frameCommands)
+{
+    for (int cycle = 0; cycle < kMaxCycles; ++cycle)
+    {
+        const std::string text = motion.execute("normal");
+        if (text.empty() || commandCount(text) == frameCommands) return text;
+        robot.apply(text);
+    }
+    return "";
+}
+
+// Every speed of a command text is zero.
+bool allStill(const std::string& text)
+{
+    for (std::size_t at = text.find(' '); at != std::string::npos; at = text.find(' ', at + 1))
+        if (std::strtod(text.c_str() + at, nullptr) != 0.0) return false;
+    return true;
+}
+
+double largestLegDifference(const Pose& a, const Pose& b, int& where)
+{
+    Pose legsA{}, legsB{};
+    for (int j = JID_LLEG_1; j <= JID_RLEG_6; ++j)
+    {
+        legsA[j] = a[j];
+        legsB[j] = b[j];
+    }
+    return largestDifference(legsA, legsB, where);
+}
+
+struct GeneralKickCase
+{
+    KickType type;
+    bool leftHold;
+};
+
+void PrintTo(const GeneralKickCase& c, std::ostream* os)
+{
+    *os << "Type" << c.type + 1 << (c.leftHold ? "LeftHold" : "RightHold");
+}
+
+class LiveGeneralKick : public LiveMotions, public ::testing::WithParamInterface<GeneralKickCase>
+{
+protected:
+    void SetUp() override
+    {
+        LiveMotions::SetUp();
+        Kick::deleteT();
+    }
+    void TearDown() override
+    {
+        Kick::deleteT();
+        LiveMotions::TearDown();
+    }
+};
+
+} // namespace
+
+// Posture, 41 frames and the stop command: no stop is pressed and the legs
+// end where the frames began.
+TEST_P(LiveGeneralKick, FramesStayInRangeAndReturnToTheReadyStance)
+{
+    JointRobot robot(stand());
+    Kick kick;
+    kick.setIsLeftHold(GetParam().leftHold);
+    kick.setKickType(GetParam().type);
+    const std::string first = driveToPosture(kick, robot, JID_MAX + 12);
+    ASSERT_FALSE(first.empty()) << "the kick-ready posture is never reached";
+    JointRobot frames(robot.pose());
+    frames.apply(first);
+    EXPECT_EQ(playToEnd(kick, frames), 41);  // frames 1..40 and the stop command
+    expectNoStopPush(frames);
+    int where = 0;
+    EXPECT_LT(largestLegDifference(robot.pose(), frames.pose(), where), 1.0)
+        << "farthest leg joint: " << Types::instance()->effectorName(static_cast<JointID>(where));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, LiveGeneralKick,
+                         ::testing::Values(GeneralKickCase{KICK_TYPE_1, true}, GeneralKickCase{KICK_TYPE_1, false},
+                                           GeneralKickCase{KICK_TYPE_2, true}, GeneralKickCase{KICK_TYPE_2, false},
+                                           GeneralKickCase{KICK_TYPE_3, true}, GeneralKickCase{KICK_TYPE_3, false}),
+                         [](const auto& info) {
+                             return "Type" + std::to_string(info.param.type + 1) +
+                                    (info.param.leftHold ? "LeftHold" : "RightHold");
+                         });
+
+namespace {
+
+struct SideKickCase
+{
+    const char* name;
+    std::unique_ptr<Action> (*make)();
+};
+
+void PrintTo(const SideKickCase& c, std::ostream* os) { *os << c.name; }
+
+class LiveSideKick : public LiveMotions, public ::testing::WithParamInterface<SideKickCase>
+{
+};
+
+} // namespace
+
+// The 25 approach cycles, then the stored lines: within the limits, ending
+// at rest on both feet where the approach put them.
+TEST_P(LiveSideKick, LinesStayInRangeAndEndAtRest)
+{
+    JointRobot robot(stand());
+    std::unique_ptr<Action> kick = GetParam().make();
+    for (int cycle = 0; cycle < 25; ++cycle) robot.apply(kick->execute(""));
+    JointRobot lines(robot.pose());
+    std::string last;
+    int count = 0;
+    for (std::string text; !(text = kick->execute("")).empty(); last = text, ++count) lines.apply(text);
+    EXPECT_GT(count, 0);
+    EXPECT_LE(count, 300);
+    expectNoStopPush(lines);
+    EXPECT_TRUE(allStill(last)) << "still moving: " << last;
+    int where = 0;
+    EXPECT_LT(largestLegDifference(robot.pose(), lines.pose(), where), 1.0)
+        << "farthest leg joint: " << Types::instance()->effectorName(static_cast<JointID>(where));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, LiveSideKick,
+                         ::testing::Values(SideKickCase{"KickL", make<KickL>}, SideKickCase{"KickR", make<KickR>}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
+struct AngledKickCase
+{
+    const char* name;
+    std::unique_ptr<Action> (*make)();
+    int frameSteps;
+    bool reachesPosture;
+};
+
+void PrintTo(const AngledKickCase& c, std::ostream* os) { *os << c.name; }
+
+class LiveAngledKick : public LiveMotions, public ::testing::WithParamInterface<AngledKickCase>
+{
+};
+
+} // namespace
+
+// The frames hold the posture, the settling steps lead toward zero; no stop
+// is pressed. KickRight45's posture asks the right shoulder roll for +30,
+// past its stop: the kick gives up instead of freezing the player.
+TEST_P(LiveAngledKick, FramesAndSettlingStayInRange)
+{
+    JointRobot robot(stand());
+    std::unique_ptr<Action> kick = GetParam().make();
+    testing::internal::CaptureStderr();
+    const std::string first = driveToPosture(*kick, robot, 12);
+    const std::string err = testing::internal::GetCapturedStderr();
+    if (!GetParam().reachesPosture)
+    {
+        EXPECT_EQ(first, "");
+        EXPECT_NE(err.find(GetParam().name), std::string::npos) << err;
+        return;
+    }
+    ASSERT_FALSE(first.empty()) << "the kick-ready posture is never reached: " << err;
+    JointRobot steps(robot.pose());
+    steps.apply(first);
+    EXPECT_EQ(playToEnd(*kick, steps), GetParam().frameSteps - 1 + 10);
+    expectNoStopPush(steps);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, LiveAngledKick,
+                         ::testing::Values(AngledKickCase{"KickLeft45", make<KickLeft45>, 20, true},
+                                           AngledKickCase{"KickRight45", make<KickRight45>, 20, false},
+                                           AngledKickCase{"KickLeft90", make<KickLeft90>, 31, true},
+                                           AngledKickCase{"KickRight90", make<KickRight90>, 31, true}),
                          [](const auto& info) { return std::string(info.param.name); });
