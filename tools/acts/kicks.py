@@ -21,7 +21,7 @@ the support sole, no joint leaves its range (in either mirror image), no
 speed exceeds the motors', and the kick ends in READY.
 
 Side kicks (KickL, KickR).  The player drives 20 joints for 25 cycles to
-the approach posture of the Part and then sends one stored line a cycle;
+its fixed approach posture and then sends one stored line a cycle;
 the lines here start from that posture, set every arm and leg joint in
 their first line (the approach's last speeds would otherwise go on) and
 end with zero speeds in a stable two-foot stand.  The head is left to head
