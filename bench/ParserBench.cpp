@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "../tests/support/Recording.h"
+#include "support/Recording.h"
 #include "sexpparser/sexpparser.h"
 #include "WorldModel/Parser.h"
 #include "WorldModel/WorldModel.h"

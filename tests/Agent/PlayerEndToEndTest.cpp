@@ -1,7 +1,6 @@
 // The three programs run as real processes against a scripted server on
 // 127.0.0.1: start-up order, framing, the end of a session and exit statuses.
 #include <chrono>
-#include <fstream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -10,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "support/PlayerProcess.h"
+#include "support/Recording.h"
 #include "support/ScriptedServer.h"
 
 using namespace std::chrono_literals;
@@ -22,15 +22,6 @@ const std::string kFirstPerception = "(time (now 0.36))(GS (sl 0) (sr 0) (t 0.00
 std::vector<std::string> matchArgs(int port, int unum = 7)
 {
     return {"--port", std::to_string(port), "--unum", std::to_string(unum)};
-}
-
-std::vector<std::string> fixtureMessages(const std::string& file)
-{
-    std::ifstream in(std::string(ROVAN_FIXTURE_DIR) + "/perception/" + file);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty()) lines.push_back(line);
-    return lines;
 }
 
 bool startsWith(const std::string& text, const std::string& head)
@@ -126,7 +117,7 @@ TEST_F(ConnectedPlayer, EveryProgramStartsTheSameWay)
 TEST_F(ConnectedPlayer, RecordedSessionBeamsToTheHomePlace)
 {
     start("rovan", 1);
-    const std::vector<std::string> messages = fixtureMessages("left-unum1.txt");
+    const std::vector<std::string> messages = readRecording("left-unum1");
     ASSERT_GT(messages.size(), 40u);
     server.sendFrame(messages[0]);
     ASSERT_EQ(server.readFrame(), "(init (unum 1)(teamname Kestro3D))");

@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -36,7 +37,11 @@ bool ScriptedServer::accept(std::chrono::milliseconds timeout)
     pollfd pfd{mListenFD, POLLIN, 0};
     if (::poll(&pfd, 1, static_cast<int>(timeout.count())) <= 0) return false;
     mClientFD = ::accept4(mListenFD, nullptr, nullptr, SOCK_CLOEXEC);
-    return mClientFD >= 0;
+    if (mClientFD < 0) return false;
+    // Each write goes out at once, as the real server's do.
+    const int on = 1;
+    ::setsockopt(mClientFD, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    return true;
 }
 
 void ScriptedServer::sendRaw(const std::string& bytes, std::size_t chunk)
@@ -98,6 +103,12 @@ bool ScriptedServer::silentFor(std::chrono::milliseconds timeout)
     if (::poll(&pfd, 1, static_cast<int>(timeout.count())) <= 0) return true;
     char c;
     return ::recv(mClientFD, &c, 1, MSG_PEEK) == 0;
+}
+
+void ScriptedServer::discardInput()
+{
+    char sink[65536];
+    while (::recv(mClientFD, sink, sizeof sink, MSG_DONTWAIT) > 0) {}
 }
 
 void ScriptedServer::closeClient()

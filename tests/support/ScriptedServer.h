@@ -28,6 +28,8 @@ public:
     std::optional<std::string> readFrame(std::chrono::milliseconds timeout = std::chrono::seconds(5));
     // True when the player sends nothing more within timeout (end of stream included).
     bool silentFor(std::chrono::milliseconds timeout);
+    // Throws away whatever the player has sent so far, without waiting.
+    void discardInput();
     // Closes the player's connection.
     void closeClient();
 
