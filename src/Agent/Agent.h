@@ -30,8 +30,6 @@ public:
     // Reads and digests one message; false when the connection is lost
     // (nothing else runs then).
     bool Sense(std::string& message);
-    // The digesting half of Sense: the message into the world model.
-    void Digest(const std::string& message);
     void Think(std::string& message);
     void Act(const std::string& message);
 
@@ -40,6 +38,9 @@ public:
     void setupRoleMap();
 
 private:
+    // The digesting half of Sense: the message into the world model.
+    void Digest(const std::string& message);
+
     WorldModel* WM;
     ActionSwitchMechanism* ACS;
     Skills* SKS;
