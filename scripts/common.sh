@@ -51,13 +51,13 @@ parse_start_option() {
 # True when PID is a live process of one of our programs started from this
 # repository (a process that has ended but is not yet reaped is not live).
 is_our_player() {
-    local pid=$1 argv0 exe cwd
+    local pid=$1 argv0 exe
     [[ $pid =~ ^[1-9][0-9]*$ ]] || return 1
     IFS= read -r -d '' argv0 < "/proc/$pid/cmdline" 2>/dev/null || return 1
+    [[ " $PROGRAMS " == *" ${argv0##*/} "* ]] && [ "/proc/$pid/cwd" -ef "$ROOT" ] || return 1
     exe=$(readlink "/proc/$pid/exe" 2>/dev/null) || return 1
     exe=${exe% (deleted)}
-    cwd=$(readlink "/proc/$pid/cwd" 2>/dev/null) || return 1
-    [[ " $PROGRAMS " == *" ${argv0##*/} "* ]] && [ "${exe##*/}" = "${argv0##*/}" ] && [ "$cwd" = "$ROOT" ]
+    [ "${exe##*/}" = "${argv0##*/}" ]
 }
 
 # The pids listed in a pid file that are still our players, one per line.

@@ -27,15 +27,19 @@ while [ $# -gt 0 ]; do
 done
 
 # Prints, one a line, those of the given pids that are still our players
-# after up to about five seconds.
+# after up to five seconds.
 survivors_after_wait() {
-    local pid left
-    for _ in $(seq 50); do
-        left=$(for pid in "$@"; do is_our_player "$pid" && echo "$pid"; done)
-        [ -z "$left" ] && return 0
+    local pid left end=$((${EPOCHREALTIME/[.,]/} + 5000000))
+    while :; do
+        left=()
+        for pid in "$@"; do
+            if is_our_player "$pid"; then left+=("$pid"); fi
+        done
+        [ ${#left[@]} -eq 0 ] && return 0
+        ((${EPOCHREALTIME/[.,]/} < end)) || break
         sleep 0.1
     done
-    echo "$left"
+    printf '%s\n' "${left[@]}"
 }
 
 # Stops the players of one pid file; keeps the file when one survives.

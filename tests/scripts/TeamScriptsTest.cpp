@@ -170,10 +170,10 @@ TEST_F(TeamScripts, StartTeamStartsElevenAndKillTeamStopsExactlyThem)
 {
     ScriptedListener listener;
     const ScriptRun start = run("start-team.sh", listener.port());
+    const std::vector<int> pids = adopt(logs / "team.pids");
     ASSERT_EQ(start.status, 0) << start.out << start.err;
     EXPECT_TRUE(contains(start.out, "started 11 players")) << start.out;
 
-    const std::vector<int> pids = adopt(logs / "team.pids");
     std::vector<ScriptedConnection> team = acceptPlayers(listener, 11);
     EXPECT_EQ(team.size(), 11u);
     EXPECT_FALSE(listener.accept(200ms)) << "a twelfth player";
@@ -263,6 +263,26 @@ TEST_F(TeamScripts, KillTeamLeavesOtherProcessesAlone)
     EXPECT_EQ(own.readFrame(), "(init (unum 4)(teamname Kestro3D))");
 }
 
+// A player that ignores SIGTERM (a stand-in program of the same name, run in
+// the repository root) gets SIGKILL a few seconds later.
+TEST_F(TeamScripts, KillTeamForcesAPlayerThatIgnoresSigterm)
+{
+    const fs::path stubborn = logs / "rovan";
+    fs::copy_file("/bin/sleep", stubborn);
+    PlayerProcess player({"/bin/bash", "-c", "trap '' TERM && exec \"$0\" 30", stubborn.string()});
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (fs::read_symlink("/proc/" + std::to_string(player.pid()) + "/exe") != stubborn &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(10ms);
+    writeLines(logs / "team.pids", {std::to_string(player.pid())});
+
+    const ScriptRun stop = run("kill-team.sh");
+    EXPECT_EQ(stop.status, 0) << stop.err;
+    EXPECT_TRUE(contains(stop.out, "after SIGKILL")) << stop.out;
+    EXPECT_EQ(player.wait(1s), 128 + SIGKILL);
+    EXPECT_FALSE(fs::exists(logs / "team.pids"));
+}
+
 TEST_F(TeamScripts, KillTeamWithoutPidFilesDoesNothing)
 {
     const ScriptRun stop = run("kill-team.sh");
@@ -287,8 +307,8 @@ TEST_P(PenaltyScript, StartsOnePlayerThatKillTeamStops)
 {
     ScriptedListener listener;
     const ScriptRun start = run("start-penalty.sh", listener.port(), GetParam().args);
-    ASSERT_EQ(start.status, 0) << start.out << start.err;
     const std::vector<int> pids = adopt(logs / "penalty.pids");
+    ASSERT_EQ(start.status, 0) << start.out << start.err;
     ASSERT_EQ(pids.size(), 1u);
     EXPECT_TRUE(fs::exists(logs / GetParam().log));
 
