@@ -88,22 +88,24 @@ prepare_start() {
 
 # start_player PROGRAM UNUM: one player in the background, its output in the
 # log folder, its pid appended to PIDFILE.
+STARTED=()
 start_player() {
     local log="$LOGS/$1-$2.log"
     "$BUILD/$1" --unum "$2" --host "$HOST" --port "$PORT" > "$log" 2>&1 < /dev/null &
     echo $! >> "$PIDFILE"
+    STARTED+=("$! $1 --unum $2, log $log")
     echo "started $1 --unum $2 (pid $!), log $log"
 }
 
 # After the starts: names the players that have already ended.
 check_started() {
-    local pid ended=0
+    local player ended=0
     sleep 0.2
-    while read -r pid; do
-        if ! is_our_player "$pid"; then
-            echo "pid $pid has already ended; see its log in $LOGS" >&2
+    for player in "${STARTED[@]}"; do
+        if ! is_our_player "${player%% *}"; then
+            echo "ended at once: ${player#* }" >&2
             ended=1
         fi
-    done < "$PIDFILE"
+    done
     return $ended
 }

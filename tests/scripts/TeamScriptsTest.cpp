@@ -216,7 +216,7 @@ TEST_F(TeamScripts, PlayersThatCannotConnectMakeTheStartFail)
     const ScriptRun start = run("start-team.sh", port);
     const std::vector<int> pids = adopt(logs / "team.pids");
     EXPECT_EQ(start.status, 1);
-    EXPECT_TRUE(contains(start.err, "has already ended")) << start.err;
+    EXPECT_TRUE(contains(start.err, "ended at once: rovan --unum 1, log " + (logs / "rovan-1.log").string())) << start.err;
     EXPECT_EQ(pids.size(), 11u);
     for (const int pid : pids)
     {
