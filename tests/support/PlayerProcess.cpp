@@ -34,15 +34,26 @@ std::string slurp(const std::string& path)
     return text.str();
 }
 
+std::vector<std::string> builtCommand(const std::string& program, const std::vector<std::string>& args)
+{
+    std::vector<std::string> command{std::string(ROVAN_BINARY_DIR) + "/" + program};
+    command.insert(command.end(), args.begin(), args.end());
+    return command;
+}
+
 } // namespace
 
 PlayerProcess::PlayerProcess(const std::string& program, const std::vector<std::string>& args)
+    : PlayerProcess(builtCommand(program, args))
+{
+}
+
+PlayerProcess::PlayerProcess(const std::vector<std::string>& command)
     : mOutPath(tempPath("out")), mErrPath(tempPath("err"))
 {
-    const std::string path = std::string(ROVAN_BINARY_DIR) + "/" + program;
+    const std::string& path = command.at(0);
     std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(path.c_str()));
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    for (const std::string& a : command) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
