@@ -1,0 +1,59 @@
+#ifndef TESTS_SUPPORT_SKILLOUTCOME_H
+#define TESTS_SUPPORT_SKILLOUTCOME_H
+
+// What one skill call asked of the recording switch: the motion, and for a
+// walk the request handed over just before it. Ball skills always pass
+// HEAD_FOCUS_ON_OBJECT and BALL.
+
+#include <cstddef>
+#include <ostream>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/RecordingActionSwitch.h"
+
+struct Outcome
+{
+    ActionType action = UNKNOWN;
+    WalkOmniType walk = WALK_OMNI_FORWARD;  // for WALK_OMNI
+    double speed = -1.0;                    // for WALK_OMNI; below 0: not checked
+};
+
+inline Outcome walkOut(WalkOmniType type, double speed) { return {WALK_OMNI, type, speed}; }
+inline Outcome motionOut(ActionType type) { return {type, WALK_OMNI_FORWARD, -1.0}; }
+
+inline std::ostream& operator<<(std::ostream& os, const Outcome& o)
+{
+    return os << "action " << o.action << " walk " << o.walk << " speed " << o.speed;
+}
+
+// The switch calls made since the record held `from` calls.
+inline std::vector<SwitchCall> callsSince(std::size_t from)
+{
+    const std::vector<SwitchCall>& all = SwitchRecord::calls();
+    return std::vector<SwitchCall>(all.begin() + static_cast<long>(from), all.end());
+}
+
+// Exactly one doAction since `from`, as wanted; a walk's request just before it.
+inline void expectOutcome(std::size_t from, const Outcome& want)
+{
+    const std::vector<SwitchCall> calls = callsSince(from);
+    ASSERT_FALSE(calls.empty());
+    const SwitchCall& last = calls.back();
+    ASSERT_EQ(last.kind, SwitchCall::DO_ACTION);
+    EXPECT_EQ(last.action, want.action);
+    EXPECT_EQ(last.head, HEAD_FOCUS_ON_OBJECT);
+    EXPECT_EQ(last.obj, BALL);
+    int actions = 0;
+    for (const SwitchCall& c : calls) actions += c.kind == SwitchCall::DO_ACTION;
+    EXPECT_EQ(actions, 1);
+    if (want.action != WALK_OMNI) return;
+    ASSERT_GE(calls.size(), 2u);
+    const SwitchCall& para = calls[calls.size() - 2];
+    ASSERT_EQ(para.kind, SwitchCall::WALK_PARA);
+    EXPECT_EQ(para.walk.walkType, want.walk);
+    if (want.speed >= 0) { EXPECT_NEAR(para.walk.maxSpeed, want.speed, 1e-12); }
+}
+
+#endif
