@@ -335,4 +335,203 @@ TEST_F(KickBallTest, TargetBearingGate)
     }
 }
 
+class SideKickTest : public SkillTest
+{
+protected:
+    // One call of the chosen form in the current world; whether it dribbled.
+    static bool sideKick(bool withTarget, salt::Vector3f target = salt::Vector3f(15, 0, 0))
+    {
+        Skills& skills = *Skills::instance();
+        skills.dribbleState().primed = false;
+        if (withTarget) skills.SideKick(target);
+        else skills.SideKick();
+        return skills.dribbleState().primed;
+    }
+};
+
+// Steps 3 to 5: dribble when the ball lies beyond a goal line or behind the robot.
+TEST_F(SideKickTest, DribblesBeyondTheGoalLinesAndBehindTheRobot)
+{
+    struct Row { float meX, ballX; bool dribbles; };
+    const Row rows[] = {
+        {14.0f, 15.0f, true}, {14.0f, 14.9f, false},
+        {-14.0f, -15.1f, true}, {-15.5f, -15.0f, false},
+        {5.0f, 4.89f, true}, {5.0f, 4.9f, false},
+    };
+    for (bool withTarget : {true, false})
+        for (const Row& row : rows)
+        {
+            SCOPED_TRACE(::testing::Message() << withTarget << " " << row.meX << " " << row.ballX);
+            deleteSkillSingletons();
+            SkillScene().me(row.meX, 0, 0).ball(row.ballX, 0).apply();
+            EXPECT_EQ(sideKick(withTarget), row.dribbles);
+        }
+}
+
+// Behind the own goal line the dribble latches until the ball is beyond -15.
+TEST_F(SideKickTest, OwnGoalLineLatch)
+{
+    SkillScene().me(-15.5f, 0, 0).ball(-15.1f, 0).apply();
+    EXPECT_TRUE(sideKick(true));
+    SkillScene().me(-15.5f, 0, 0).ball(-15.0f, 0).apply();
+    EXPECT_TRUE(sideKick(true));
+    SkillScene().me(-15.5f, 0, 0).ball(-14.9f, 0).apply();
+    EXPECT_TRUE(sideKick(true));
+    EXPECT_FALSE(sideKick(true));
+}
+
+// Walks to the point 0.25 m behind the ball from beyond 0.7 m until within
+// 0.39 m, slowing down over the last metre only in the target form.
+TEST_F(SideKickTest, WalkToThePreBallPointLatch)
+{
+    struct Step { float meX; bool walks; };
+    const Step steps[] = {{4.25f, false}, {3.95f, true}, {4.25f, true}, {4.4f, true}, {4.25f, false}};
+    for (bool withTarget : {true, false})
+    {
+        SCOPED_TRACE(withTarget);
+        deleteSkillSingletons();
+        for (const Step& step : steps)
+        {
+            SCOPED_TRACE(step.meX);
+            SkillScene().me(step.meX, 0, 0).ball(5.0f, 0).apply();
+            const std::size_t from = SwitchRecord::calls().size();
+            sideKick(withTarget);
+            const salt::Vector3f p(4.75f, 0, 0.04f);
+            if (!step.walks)
+            {
+                // Aims, or kicks by walking to the ball.
+                if (callsSince(from).back().action == WALK_OMNI)
+                {
+                    EXPECT_NE(GetWalkOmniType::instance()->getTargetPos(), p);
+                }
+                continue;
+            }
+            const double e = 4.75 - step.meX;
+            expectOutcome(from, walkOut(WALK_OMNI_FORWARD, withTarget ? e : 1.0, 1e-6));
+            EXPECT_EQ(GetWalkOmniType::instance()->getTargetPos(), p);
+        }
+    }
+}
+
+// Aiming by the target bearing (heading h gives bearing -h); within 5
+// degrees the next call kicks, beyond 45 with the ball near it aims again.
+TEST_F(SideKickTest, AimsThenKicks)
+{
+    struct Row { double heading; ActionType turn; bool kicksNext; };
+    const Row rows[] = {
+        {-40, FAST_TURN_L, false}, {-30, SLOW_TURN_L, false}, {-4.9, SLOW_TURN_L, true},
+        {0, SLOW_TURN_R, true}, {4.9, SLOW_TURN_R, true}, {30, SLOW_TURN_R, false}, {40, FAST_TURN_R, false},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.heading);
+        deleteSkillSingletons();
+        SkillScene().me(4.7f, 0, row.heading).ball(5.0f, 0).apply();
+        std::size_t from = SwitchRecord::calls().size();
+        sideKick(true);
+        expectOutcome(from, motionOut(row.turn));
+        from = SwitchRecord::calls().size();
+        sideKick(true);
+        EXPECT_EQ(callsSince(from).back().action == WALK_OMNI, row.kicksNext);
+    }
+}
+
+TEST_F(SideKickTest, KickingGoesBackToAimingBeyondFortyFiveDegreesNearTheBall)
+{
+    struct Row { float meX; bool aimsAgain; };
+    for (const Row& row : {Row{4.7f, true}, Row{4.3f, false}})
+    {
+        SCOPED_TRACE(row.meX);
+        deleteSkillSingletons();
+        SkillScene().me(row.meX, 0, 0).ball(5.0f, 0).apply();
+        sideKick(true);  // aims, within 5 degrees
+        SkillScene().me(row.meX, 0, -50).ball(5.0f, 0).apply();
+        std::size_t from = SwitchRecord::calls().size();
+        sideKick(true);
+        EXPECT_EQ(callsSince(from).back().action, WALK_OMNI);  // still kicking
+        from = SwitchRecord::calls().size();
+        sideKick(true);
+        EXPECT_EQ(callsSince(from).back().action, row.aimsAgain ? FAST_TURN_L : WALK_OMNI);
+    }
+}
+
+// Each call walks to the pre-ball point of its own target.
+TEST_F(SideKickTest, EachCallUsesItsOwnTarget)
+{
+    SkillScene().me(2.0f, 0, 0).ball(5.0f, 2.0f).apply();
+    sideKick(true, salt::Vector3f(7.5f, 0, 0));
+    sideKick(true, salt::Vector3f(15.0f, 0, 0));
+    const salt::Vector3f p = GetWalkOmniType::instance()->getTargetPos();
+    const double len = std::hypot(-10.0, 2.0);
+    EXPECT_NEAR(p.x(), 5.0 - 0.25 * 10.0 / len, 1e-6);
+    EXPECT_NEAR(p.y(), 2.0 + 0.25 * 2.0 / len, 1e-6);
+}
+
+// A ball on the target: the pre-ball point lies 0.25 m toward -x, not NaN.
+TEST_F(SideKickTest, BallOnTheTarget)
+{
+    SkillScene().me(2.0f, 0, 0).ball(7.5f, 0).apply();
+    sideKick(true, salt::Vector3f(7.5f, 0, 0));
+    EXPECT_EQ(GetWalkOmniType::instance()->getTargetPos(), salt::Vector3f(7.25f, 0, 0.04f));
+}
+
+class XNoDirkickBallTest : public SkillTest {};
+
+TEST_F(XNoDirkickBallTest, Rows)
+{
+    struct Row { float x, y; Outcome want; int leftHold; };  // leftHold -1: not set
+    const double xForward = static_cast<double>(0.5f) - 0.2;
+    const Row rows[] = {
+        {0.5f, 0, walkOut(WALK_OMNI_FORWARD, xForward), -1},
+        {0.3f, -0.2f, walkOut(WALK_OMNI_RIGHT, 0.6), -1},
+        {0.3f, -0.15f, walkOut(WALK_OMNI_RIGHT, 0.6), -1},
+        {0.3f, above(-0.15f), motionOut(KICK_R), 1},
+        {0.3f, -0.12f, motionOut(KICK_R), 1},
+        {0.3f, -0.1f, motionOut(KICK_R), 1},
+        {0.3f, above(-0.1f), walkOut(WALK_OMNI_LEFT, 0.015337686570547088, 1e-9), -1},
+        {0.3f, 0, walkOut(WALK_OMNI_LEFT, 0.36939806251812923, 1e-9), -1},
+        {0.3f, -0.005f, walkOut(WALK_OMNI_LEFT, 0.35307951691091516, 1e-9), -1},
+        {0.3f, 0.005f, walkOut(WALK_OMNI_LEFT, 0.38520107117597474, 1e-9), -1},
+        {0.3f, above(0.005f), walkOut(WALK_OMNI_RIGHT, 0.35307951536716214, 1e-9), -1},
+        {0.3f, below(0.1f), walkOut(WALK_OMNI_RIGHT, 0.015337686570547088, 1e-9), -1},
+        {0.3f, 0.1f, motionOut(KICK_L), 0},
+        {0.3f, 0.12f, motionOut(KICK_L), 0},
+        {0.3f, below(0.15f), motionOut(KICK_L), 0},
+        {0.3f, 0.15f, walkOut(WALK_OMNI_LEFT, 0.6), -1},
+        {0.25f, 0, walkOut(WALK_OMNI_BACKWARD, 0.6), -1},
+        {0.0f, 0, walkOut(WALK_OMNI_BACKWARD, 0.6), -1},
+        {-0.1f, 0.1f, walkOut(WALK_OMNI_RIGHT, 0.4), -1},
+        {-0.2f, -0.1f, walkOut(WALK_OMNI_LEFT, 0.4), -1},
+        {-0.2f, 0.25f, walkOut(WALK_OMNI_BACKWARD, 0.5), -1},
+        {-0.2f, -0.25f, walkOut(WALK_OMNI_BACKWARD, 0.5), -1},
+        {-0.2f, 0.3f, walkOut(WALK_OMNI_BACKWARD, 0.5), -1},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(::testing::Message() << row.x << ", " << row.y);
+        deleteSkillSingletons();
+        sceneWithBall(row.x, row.y);
+        const std::size_t from = SwitchRecord::calls().size();
+        EXPECT_FALSE(Skills::instance()->XNoDirkickBall().empty());
+        expectOutcome(from, row.want);
+        const std::vector<SwitchCall> calls = callsSince(from);
+        EXPECT_EQ(calls.size(), row.leftHold < 0 && row.want.action != WALK_OMNI ? 1u : 2u);
+        if (row.leftHold >= 0)
+        {
+            ASSERT_EQ(calls[0].kind, SwitchCall::LEFT_HOLD);
+            EXPECT_EQ(calls[0].leftHold, row.leftHold == 1);
+        }
+    }
+}
+
+// From 0.6 m on it walks to the ball, slowing down.
+TEST_F(XNoDirkickBallTest, FarBallWalksToItSlowly)
+{
+    sceneWithBall(0.6f, 0);
+    const std::size_t from = SwitchRecord::calls().size();
+    Skills::instance()->XNoDirkickBall();
+    expectOutcome(from, walkOut(WALK_OMNI_FORWARD, 0.6, 1e-6));
+    EXPECT_EQ(GetWalkOmniType::instance()->getTargetPos(), WorldModel::instance()->getBallPos());
+}
+
 }  // namespace

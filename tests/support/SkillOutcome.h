@@ -18,10 +18,14 @@ struct Outcome
     ActionType action = UNKNOWN;
     WalkOmniType walk = WALK_OMNI_FORWARD;  // for WALK_OMNI
     double speed = -1.0;                    // for WALK_OMNI; below 0: not checked
+    double tolerance = 1e-12;
 };
 
-inline Outcome walkOut(WalkOmniType type, double speed) { return {WALK_OMNI, type, speed}; }
-inline Outcome motionOut(ActionType type) { return {type, WALK_OMNI_FORWARD, -1.0}; }
+inline Outcome walkOut(WalkOmniType type, double speed, double tolerance = 1e-12)
+{
+    return {WALK_OMNI, type, speed, tolerance};
+}
+inline Outcome motionOut(ActionType type) { return {type, WALK_OMNI_FORWARD, -1.0, 0.0}; }
 
 inline std::ostream& operator<<(std::ostream& os, const Outcome& o)
 {
@@ -53,7 +57,7 @@ inline void expectOutcome(std::size_t from, const Outcome& want)
     const SwitchCall& para = calls[calls.size() - 2];
     ASSERT_EQ(para.kind, SwitchCall::WALK_PARA);
     EXPECT_EQ(para.walk.walkType, want.walk);
-    if (want.speed >= 0) { EXPECT_NEAR(para.walk.maxSpeed, want.speed, 1e-12); }
+    if (want.speed >= 0) { EXPECT_NEAR(para.walk.maxSpeed, want.speed, want.tolerance); }
 }
 
 #endif
