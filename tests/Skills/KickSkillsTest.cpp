@@ -13,17 +13,6 @@
 
 namespace {
 
-// One float step above and below a value.
-float above(float v) { return std::nextafter(v, 1.0f); }
-float below(float v) { return std::nextafter(v, -1.0f); }
-
-// Robot at the centre facing the opponent goal, ball at body-relative (x, y).
-void sceneWithBall(float x, float y, double heading = 0.0)
-{
-    SkillScene().me(0, 0, heading).apply();
-    ASSERT_TRUE(SkillScene::ballAt(x, y)) << x << ", " << y;
-}
-
 // The kick requests since `from`: support leg, kick type, then KICK.
 void expectKick(std::size_t from, bool leftHold, KickType type)
 {

@@ -3,8 +3,10 @@
 
 // What one skill call asked of the recording switch: the motion, and for a
 // walk the request handed over just before it. Ball skills always pass
-// HEAD_FOCUS_ON_OBJECT and BALL.
+// HEAD_FOCUS_ON_OBJECT and BALL. Also a scene with the ball at an exact
+// body-relative position.
 
+#include <cmath>
 #include <cstddef>
 #include <ostream>
 #include <vector>
@@ -12,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "support/RecordingActionSwitch.h"
+#include "support/SkillScene.h"
 
 struct Outcome
 {
@@ -58,6 +61,17 @@ inline void expectOutcome(std::size_t from, const Outcome& want)
     ASSERT_EQ(para.kind, SwitchCall::WALK_PARA);
     EXPECT_EQ(para.walk.walkType, want.walk);
     if (want.speed >= 0) { EXPECT_NEAR(para.walk.maxSpeed, want.speed, want.tolerance); }
+}
+
+// One float step above and below a value.
+inline float above(float v) { return std::nextafter(v, 1.0f); }
+inline float below(float v) { return std::nextafter(v, -1.0f); }
+
+// Robot at the centre (heading in degrees), ball at body-relative (x, y).
+inline void sceneWithBall(float x, float y, double heading = 0.0)
+{
+    SkillScene().me(0, 0, heading).apply();
+    ASSERT_TRUE(SkillScene::ballAt(x, y)) << x << ", " << y;
 }
 
 #endif

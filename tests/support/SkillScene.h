@@ -112,7 +112,7 @@ public:
             for (int i = 0; i < std::abs(k); ++i) d = std::nextafter(d, k < 0 ? 0.0f : 1.0f);
             vs.localPos = salt::Vector3f(d, 0.0f, 0.0f);
             vs.distance = d;
-            for (int j = 0; j <= 200; ++j)
+            for (int j = 0; j <= 2000; ++j)
             {
                 const double step = (j % 2 ? 1 : -1) * (j / 2) * 1e-9;
                 vs.theta = (rad + step) * 180.0 / M_PI - wm.getJointAngle(JID_HEAD_1);
