@@ -58,23 +58,7 @@ void Agent::Digest(const std::string& message)
 
 void Agent::Think(std::string& message)
 {
-    if (!isInit)
-    {
-        isInit = true;
-        setupRoleMap();
-        message = InitiateAgent();
-        return;
-    }
-    if (!mHasStartTime)
-    {
-        mHasStartTime = true;
-        mStartTime = WM->getServerTime();
-    }
-    if (POS->canBeam())
-    {
-        message = WM->getServerTime() - mStartTime < kBeamDelay ? std::string() : POS->beam();
-        return;
-    }
+    if (StartUp(message)) return;
     const PlayMode pm = WM->getGameState();
     if (!mHasLastPlayMode)
     {
@@ -90,6 +74,25 @@ void Agent::Think(std::string& message)
     const RoleType rt = TAC->returnMyRoleType();
     auto it = role.find(rt);
     message = it == role.end() ? std::string() : it->second->execute(rt);
+}
+
+bool Agent::StartUp(std::string& message)
+{
+    if (!isInit)
+    {
+        isInit = true;
+        setupRoleMap();
+        message = InitiateAgent();
+        return true;
+    }
+    if (!mHasStartTime)
+    {
+        mHasStartTime = true;
+        mStartTime = WM->getServerTime();
+    }
+    if (!POS->canBeam()) return false;
+    message = WM->getServerTime() - mStartTime < kBeamDelay ? std::string() : POS->beam();
+    return true;
 }
 
 void Agent::Act(const std::string& message)
