@@ -3,15 +3,76 @@
 
 #include <string>
 
+#include "salt/vector.h"
 #include "WorldModel/Singleton.h"
 #include "WorldModel/Types.h"
 
-// Placeholder: has no skills yet; getUp answers nothing.
+class ActionSwitchMechanism;
+class WorldModel;
+
+// Skills turn a goal into one cycle's command: each makes exactly one
+// doAction call, sometimes after handing a walk request to the switch. The
+// head type and object are passed on unchanged to doAction.
 class Skills : public Singleton<Skills>
 {
 public:
-    // One cycle's command for getting up; defined per program.
+    Skills();
+
+    // Runs the get-up motion for the direction of the fall; defined per program.
     std::string getUp(HeadActionType headType, Object obj);
+
+    // Walk toward an object or a field point (all-NaN: the ball); slow asks
+    // for slowing down over the last metre. A turn on the spot runs the
+    // key-frame fast turn instead of the walk engine.
+    std::string walkOmni(Object target, bool slow, HeadActionType headType, Object obj);
+    std::string walkOmni(salt::Vector3f target, bool slow, HeadActionType headType, Object obj);
+
+    // Omnidirectional walks in a fixed direction relative to the body.
+    std::string walkOmniForward(double speed, HeadActionType headType, Object obj);
+    std::string walkOmniBackward(double speed, HeadActionType headType, Object obj);
+    std::string walkOmniLeft(double speed, HeadActionType headType, Object obj);
+    std::string walkOmniRight(double speed, HeadActionType headType, Object obj);
+    // relTheta in degrees from straight ahead, positive to the left.
+    std::string walkOmniIncline(double relTheta, double speed, HeadActionType headType, Object obj);
+    std::string walkOmniTurnLeft(HeadActionType headType, Object obj);
+    std::string walkOmniTurnRight(HeadActionType headType, Object obj);
+    std::string walkOmniWait(HeadActionType headType, Object obj);
+
+    // One motion of the switch each.
+    std::string walkForward(HeadActionType headType, Object obj);
+    std::string walkBackward(HeadActionType headType, Object obj);
+    std::string fastTurnLeft(HeadActionType headType, Object obj);
+    std::string fastTurnRight(HeadActionType headType, Object obj);
+    std::string slowTurnLeft(HeadActionType headType, Object obj);
+    std::string slowTurnRight(HeadActionType headType, Object obj);
+    std::string turnLeft(HeadActionType headType, Object obj);
+    std::string turnRight(HeadActionType headType, Object obj);
+    std::string fastWalkLeft(HeadActionType headType, Object obj);
+    std::string fastWalkRight(HeadActionType headType, Object obj);
+    std::string slowWalkLeft(HeadActionType headType, Object obj);
+    std::string slowWalkRight(HeadActionType headType, Object obj);
+    std::string walkLeft(HeadActionType headType, Object obj);
+    std::string walkRight(HeadActionType headType, Object obj);
+    std::string wait(HeadActionType headType, Object obj);
+
+    // Turns back toward heading 0 (facing the opponent goal), head on the ball.
+    std::string keepDir();
+    // Turns on the spot until obj lies within +-MaxRelAngBall degrees, head on
+    // the ball. An object not seen recently is turned to by the last bearing
+    // taken, of whatever object that was.
+    std::string turnToObject(Object obj, float MaxRelAngBall);
+
+private:
+    // The get-up motion for a fall direction; UNKNOWN when none is recognised.
+    static ActionType getUpAction(FeltType felt);
+    std::string walkToward(WalkOmniPara para, HeadActionType headType, Object obj);
+    std::string walkOmniFixed(WalkOmniType type, double speed, HeadActionType headType, Object obj);
+    std::string walkOmniRequest(WalkOmniPara para, HeadActionType headType, Object obj);
+
+    ActionSwitchMechanism* ACS;
+    WorldModel* WM;
+    // Last bearing taken by turnToObject, shared by all objects.
+    double relAngle = 0.0;
 };
 
 #endif

@@ -1,7 +1,15 @@
 // Get-up skill of rovan and rovan-penalty; rovan-keeper has its own.
-#include "Skills/Skills.h"
+#include <iostream>
 
-std::string Skills::getUp(HeadActionType, Object)
+#include "Actions/ActionSwitchMechanism.h"
+#include "Skills/Skills.h"
+#include "WorldModel/FallDownRecognition.h"
+
+// With no fall direction recognised the player walks toward the ball.
+std::string Skills::getUp(HeadActionType headType, Object obj)
 {
-    return "";
+    const ActionType motion = getUpAction(FallDownRecognition::instance()->getFeltType());
+    if (motion != UNKNOWN) return ACS->doAction(motion, headType, obj);
+    std::cout << "Skills::getUp Error" << std::endl;
+    return walkOmni(BALL, false, HEAD_FOCUS_ON_OBJECT, BALL);
 }
