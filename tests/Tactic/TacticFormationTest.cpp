@@ -13,24 +13,24 @@ struct Point
 
 ::testing::AssertionResult near(const salt::Vector3f& got, Point want)
 {
-    if (std::fabs(got.x() - want.x) < 1e-4f && std::fabs(got.y() - want.y) < 1e-4f && got.z() == 0.0f)
+    if (std::fabs(got.x() - want.x) < 1e-4f && std::fabs(got.y() - want.y) < 1e-4f)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "got (" << got.x() << ", " << got.y() << ", " << got.z() << "), want ("
-                                         << want.x << ", " << want.y << ", 0)";
+    return ::testing::AssertionFailure() << "got (" << got.x() << ", " << got.y() << "), want (" << want.x << ", "
+                                         << want.y << ")";
 }
 
 class FormationTest : public TacticTest
 {
 protected:
-    // The forwards, each standing a little beside the point it should get;
-    // entry `me` asks.
-    static void forwardsBeside(const std::vector<Object>& forwards, const std::vector<Point>& spots, TeamScene& scene)
+    // The forwards, each standing a little beside the point it should get.
+    static void forwardsBeside(const std::vector<Object>& forwards, const std::vector<Point>& spots, SkillScene scene)
     {
-        tactic().ourForwardEquivalentDistToBall = forwards;
         for (std::size_t i = 0; i < forwards.size(); ++i)
-            if (forwards[i] != OBJECT_MAX) scene.at(forwards[i], spots[i].x + 0.1f, spots[i].y - 0.1f);
+            if (forwards[i] != OBJECT_MAX) scene.object(forwards[i], spots[i].x + 0.1f, spots[i].y - 0.1f);
+        scene.apply();
+        tactic().ourForwardEquivalentDistToBall = forwards;
     }
-    static void ask(Object who) { TeamScene::wm().setNum(who - TEAMMATE_1 + 1); }
+    static void ask(Object who) { wm().setNum(who - TEAMMATE_1 + 1); }
     // Each forward of the list gets the point it stands beside.
     static void expectEachGetsItsSpot(salt::Vector3f (Tactic::*op)(), const std::vector<Object>& forwards,
                                       const std::vector<Point>& spots)
@@ -48,29 +48,22 @@ const std::vector<Object> kFive = {TEAMMATE_7, TEAMMATE_8, TEAMMATE_9, TEAMMATE_
 
 TEST_F(FormationTest, WaitPointsBesideTheBallShiftedInFromTheTouchLine)
 {
-    TeamScene scene;
-    scene.ball(0, 8);
     const std::vector<Point> spots = {{0, 8}, {0.5f, 5}, {-0.2f, 4}, {0, 9}, {0, 10}};
-    forwardsBeside(kFive, spots, scene);
+    forwardsBeside(kFive, spots, SkillScene().ball(0, 8));
     expectEachGetsItsSpot(&Tactic::GetWaitStrategyPos, kFive, spots);
 }
 
 TEST_F(FormationTest, WaitPointsHeldAtMinusSevenAndAHalf)
 {
-    TeamScene scene;
-    scene.ball(-10, -8);
     const std::vector<Point> spots = {{-7.5f, -5}, {-7.5f, -8}, {-7.5f, -9}, {-7.5f, -4}, {-7.5f, -3}};
-    forwardsBeside(kFive, spots, scene);
+    forwardsBeside(kFive, spots, SkillScene().ball(-10, -8));
     expectEachGetsItsSpot(&Tactic::GetWaitStrategyPos, kFive, spots);
 }
 
 TEST_F(FormationTest, OpenPlayWaitPointsClampedOnTheBallSide)
 {
-    TeamScene scene;
-    scene.ball(0, 9);
-    const std::vector<Object> forwards = {TEAMMATE_7, TEAMMATE_8, TEAMMATE_9, TEAMMATE_10, TEAMMATE_11};
     const std::vector<Point> spots = {{0, 0}, {2, 7}, {2, 9.5f}, {5, 7}, {5, 9.0f}};
-    forwardsBeside(forwards, spots, scene);
+    forwardsBeside(kFive, spots, SkillScene().ball(0, 9));
     expectEachGetsItsSpot(&Tactic::getForwardWaitPos, {TEAMMATE_8, TEAMMATE_9, TEAMMATE_10, TEAMMATE_11},
                           {spots[1], spots[2], spots[3], spots[4]});
 }
@@ -78,24 +71,19 @@ TEST_F(FormationTest, OpenPlayWaitPointsClampedOnTheBallSide)
 // The ball position is held while the ball is not well seen.
 TEST_F(FormationTest, OpenPlayWaitPointsFollowOnlyAWellSeenBall)
 {
-    TeamScene scene;
-    scene.ball(0, 0);
     const std::vector<Point> spots = {{0, 0}, {2, -2}, {2, 2}, {5, -2}, {5, 2}};
-    forwardsBeside(kFive, spots, scene);
-    ask(TEAMMATE_8);
+    forwardsBeside(kFive, spots, SkillScene().unum(8).ball(0, 0));
     EXPECT_TRUE(near(tactic().getForwardWaitPos(), spots[1]));
-    TeamScene().ball(1, 0, 0.12);
+    forwardsBeside(kFive, spots, SkillScene().unum(8).ball(1, 0, 6));
     EXPECT_TRUE(near(tactic().getForwardWaitPos(), spots[1]));
-    TeamScene().ball(1, 0);
+    forwardsBeside(kFive, spots, SkillScene().unum(8).ball(1, 0, 5));
     EXPECT_TRUE(near(tactic().getForwardWaitPos(), {3, -2}));
 }
 
 TEST_F(FormationTest, KickOffPointsAreFixed)
 {
-    TeamScene scene;
-    scene.ball(0, 0);
     const std::vector<Point> spots = {{-1, 2.2f}, {-1, -2.2f}, {-2, 1.5f}, {-2, -1.5f}, {-2.5f, 0}};
-    forwardsBeside(kFive, spots, scene);
+    forwardsBeside(kFive, spots, SkillScene().ball(0, 0));
     expectEachGetsItsSpot(&Tactic::getForwardKickOffOtherPos, kFive, spots);
 }
 
@@ -103,11 +91,12 @@ TEST_F(FormationTest, KickOffPointsAreFixed)
 // earlier entry takes the earlier point.
 TEST_F(FormationTest, TieGoesToTheEarlierEntry)
 {
-    TeamScene scene;
-    scene.ball(0, 0);
+    SkillScene()
+        .ball(0, 0)
+        .object(TEAMMATE_7, 0, 0).object(TEAMMATE_8, 0, 0)
+        .object(TEAMMATE_9, -2, 1.5f).object(TEAMMATE_10, -2, -1.5f).object(TEAMMATE_11, -2.5f, 0)
+        .apply();
     tactic().ourForwardEquivalentDistToBall = kFive;
-    scene.at(TEAMMATE_7, 0, 0).at(TEAMMATE_8, 0, 0).at(TEAMMATE_9, -2, 1.5f).at(TEAMMATE_10, -2, -1.5f);
-    scene.at(TEAMMATE_11, -2.5f, 0);
     ask(TEAMMATE_7);
     EXPECT_TRUE(near(tactic().getForwardKickOffOtherPos(), {-1, 2.2f}));
     ask(TEAMMATE_8);
@@ -132,11 +121,9 @@ TEST_F(FormationTest, StrategyPointsAroundTheBall)
     {
         SCOPED_TRACE(::testing::Message() << "ball " << c.ball.x << ", " << c.ball.y);
         reset();
-        TeamScene scene;
-        scene.ball(c.ball.x, c.ball.y);
         std::vector<Point> spots = {{-14, 0}};
         spots.insert(spots.end(), c.spots.begin(), c.spots.end());
-        forwardsBeside(kFive, spots, scene);
+        forwardsBeside(kFive, spots, SkillScene().ball(c.ball.x, c.ball.y));
         expectEachGetsItsSpot(&Tactic::getForwardStrategyPos, {TEAMMATE_8, TEAMMATE_9, TEAMMATE_10, TEAMMATE_11},
                               c.spots);
     }
@@ -145,22 +132,19 @@ TEST_F(FormationTest, StrategyPointsAroundTheBall)
 // The forward nearest the ball is not in the group and keeps its place.
 TEST_F(FormationTest, ForwardOutsideTheGroupKeepsItsPosition)
 {
-    TeamScene scene;
-    scene.ball(0, 0);
-    forwardsBeside(kFive, {{-14, 0}, {1.5f, 2}, {2, -1}, {-1.5f, 0.8f}, {-2, -0.6f}}, scene);
-    scene.me(7, -3, 4);
+    forwardsBeside({OBJECT_MAX, TEAMMATE_8, TEAMMATE_9, TEAMMATE_10, TEAMMATE_11},
+                   {{-14, 0}, {1.5f, 2}, {2, -1}, {-1.5f, 0.8f}, {-2, -0.6f}}, SkillScene().unum(7).me(-3, 4, 0).ball(0, 0));
+    tactic().ourForwardEquivalentDistToBall[0] = TEAMMATE_7;
     EXPECT_TRUE(near(tactic().getForwardStrategyPos(), {-3, 4}));
 }
 
 // An absent forward takes no point and decides nothing.
 TEST_F(FormationTest, AbsentForwardDoesNotSteerTheOthers)
 {
-    TeamScene scene;
-    scene.ball(0, 0);
     const std::vector<Object> forwards = {TEAMMATE_7, TEAMMATE_8, OBJECT_MAX, TEAMMATE_10, TEAMMATE_11};
     // W1 is the point nearest to where an absent player would stand.
     const std::vector<Point> spots = {{-14, 0}, {2, -2}, {0, 0}, {5, -2}, {5, 2}};
-    forwardsBeside(forwards, spots, scene);
+    forwardsBeside(forwards, spots, SkillScene().ball(0, 0));
     expectEachGetsItsSpot(&Tactic::getForwardWaitPos, {TEAMMATE_8, TEAMMATE_10, TEAMMATE_11},
                           {spots[1], spots[3], spots[4]});
 }
@@ -203,7 +187,7 @@ protected:
 
 TEST_F(DefensivePointsTest, OnePointBandTableAppliesLast)
 {
-    TeamScene().ball(-10, 5);
+    SkillScene().ball(-10, 5).apply();
     list = {TEAMMATE_3, TEAMMATE_4};
     tactic().setOneStraPoint(list, points, TEAMMATE_9);
     ASSERT_EQ(points.count(TEAMMATE_3), 1u);
@@ -213,7 +197,7 @@ TEST_F(DefensivePointsTest, OnePointBandTableAppliesLast)
 
 TEST_F(DefensivePointsTest, OnePointGoesToTheSecondWhenTheFirstDribbles)
 {
-    TeamScene().ball(0, 0);
+    SkillScene().ball(0, 0).apply();
     list = {TEAMMATE_3, TEAMMATE_4};
     tactic().setOneStraPoint(list, points, TEAMMATE_3);
     ASSERT_EQ(points.count(TEAMMATE_4), 1u);
@@ -223,7 +207,7 @@ TEST_F(DefensivePointsTest, OnePointGoesToTheSecondWhenTheFirstDribbles)
 
 TEST_F(DefensivePointsTest, TwoPointsWithEqualYAllGoToTheFirst)
 {
-    TeamScene().ball(0, 0).at(TEAMMATE_3, -3, 1).at(TEAMMATE_4, -4, 1).at(TEAMMATE_5, -5, 1);
+    SkillScene().ball(0, 0).object(TEAMMATE_3, -3, 1).object(TEAMMATE_4, -4, 1).object(TEAMMATE_5, -5, 1).apply();
     list = {TEAMMATE_3, TEAMMATE_4, TEAMMATE_5};
     tactic().setTwoStraPoint(list, points, TEAMMATE_9);
     ASSERT_EQ(points.size(), 1u);
@@ -232,7 +216,7 @@ TEST_F(DefensivePointsTest, TwoPointsWithEqualYAllGoToTheFirst)
 
 TEST_F(DefensivePointsTest, TwoPointsUpperToTheHighestLowerToTheLowest)
 {
-    TeamScene().ball(0, 0).at(TEAMMATE_3, -3, 1).at(TEAMMATE_4, -4, -2).at(TEAMMATE_5, -5, 3);
+    SkillScene().ball(0, 0).object(TEAMMATE_3, -3, 1).object(TEAMMATE_4, -4, -2).object(TEAMMATE_5, -5, 3).apply();
     list = {TEAMMATE_3, TEAMMATE_4, TEAMMATE_5};
     tactic().setTwoStraPoint(list, points, TEAMMATE_3);
     EXPECT_EQ(points.size(), 2u);
@@ -258,7 +242,10 @@ TEST_F(DefensivePointsTest, ThreePointsByHeightOrWithTheMiddlePlayerAhead)
         SCOPED_TRACE(::testing::Message() << c.middle.x << ", " << c.middle.y);
         reset();
         points.clear();
-        TeamScene().ball(0, 0).at(TEAMMATE_3, -3, 3).at(TEAMMATE_4, c.middle.x, c.middle.y).at(TEAMMATE_5, -3, -3);
+        SkillScene()
+            .ball(0, 0)
+            .object(TEAMMATE_3, -3, 3).object(TEAMMATE_4, c.middle.x, c.middle.y).object(TEAMMATE_5, -3, -3)
+            .apply();
         list = {TEAMMATE_9, TEAMMATE_3, TEAMMATE_4, TEAMMATE_5};
         tactic().setThreeStraPoint(list, points, TEAMMATE_9);
         EXPECT_EQ(points.size(), 3u);
@@ -271,7 +258,7 @@ TEST_F(DefensivePointsTest, ThreePointsByHeightOrWithTheMiddlePlayerAhead)
 // Absent players in the list: no middle player, nothing for the absent ones.
 TEST_F(DefensivePointsTest, ThreePointsWithAbsentPlayersSkipTheMiddle)
 {
-    TeamScene().ball(0, 0).at(TEAMMATE_4, -3, 1);
+    SkillScene().ball(0, 0).object(TEAMMATE_4, -3, 1).apply();
     list = {TEAMMATE_9, TEAMMATE_4, OBJECT_MAX, OBJECT_MAX};
     tactic().setThreeStraPoint(list, points, TEAMMATE_9);
     ASSERT_EQ(points.size(), 1u);
@@ -281,7 +268,7 @@ TEST_F(DefensivePointsTest, ThreePointsWithAbsentPlayersSkipTheMiddle)
 // Setters read only the entries a list has.
 TEST_F(DefensivePointsTest, ShortListsGiveWhatTheyCan)
 {
-    TeamScene().ball(0, 0).at(TEAMMATE_4, -3, 1);
+    SkillScene().ball(0, 0).object(TEAMMATE_4, -3, 1).apply();
     for (auto setter : {&Tactic::setOneStraPoint, &Tactic::setTwoStraPoint, &Tactic::setThreeStraPoint})
     {
         for (const std::vector<Object>& l : {std::vector<Object>{}, std::vector<Object>{TEAMMATE_9}})
@@ -295,8 +282,7 @@ TEST_F(DefensivePointsTest, ShortListsGiveWhatTheyCan)
 
 TEST_F(DefensivePointsTest, StrategyPointByNumberOfDefendersKnown)
 {
-    TeamScene scene;
-    scene.ball(-10, 5).me(4, -6, 0).at(TEAMMATE_3, -7, 0);
+    SkillScene().ball(-10, 5).unum(4).me(-6, 0, 0).object(TEAMMATE_3, -7, 0).apply();
     tactic().ourDefensiveEquivalentDistToBall = {TEAMMATE_3, TEAMMATE_4, OBJECT_MAX, OBJECT_MAX};
     EXPECT_TRUE(near(tactic().getDefensiveStrategyPos(TEAMMATE_3), {-12.8f, 3.5f}));
     EXPECT_TRUE(near(tactic().getDefensiveStrategyPos(TEAMMATE_9), {-6, 0}));
@@ -306,9 +292,9 @@ TEST_F(DefensivePointsTest, StrategyPointByNumberOfDefendersKnown)
 class DefensiveWaitTest : public FormationTest
 {
 protected:
-    static salt::Vector3f waitPointNear(Point ball, Point me)
+    static salt::Vector3f waitPointNear(Point ball, Point me, SkillScene scene = SkillScene())
     {
-        TeamScene().ball(ball.x, ball.y).me(5, me.x, me.y);
+        scene.ball(ball.x, ball.y).unum(5).me(me.x, me.y, 0).apply();
         tactic().ourDefensiveEquivalentDistToBall = {TEAMMATE_5, OBJECT_MAX, OBJECT_MAX, OBJECT_MAX};
         return tactic().getDefensiveWaitPos(TEAMMATE_9);
     }
@@ -352,9 +338,9 @@ TEST_F(DefensiveWaitTest, FirstPointOnTheOpponentAtTheBall)
     for (const Case& c : {Case{1.0f, {1, 1}}, Case{2.5f, {-1, 0.5f}}, Case{0.7f, {-1, 0.5f}}})
     {
         reset();
-        TeamScene().at(OPPONENT_4, c.oppX, 1);
         tactic().oppAllDistToBall = objects({OPPONENT_4}, 11);
-        EXPECT_TRUE(near(waitPointNear({0, 1}, {c.want.x + 0.05f, c.want.y}), c.want)) << c.oppX;
+        const SkillScene opponentAtBall = SkillScene().object(OPPONENT_4, c.oppX, 1);
+        EXPECT_TRUE(near(waitPointNear({0, 1}, {c.want.x + 0.05f, c.want.y}, opponentAtBall), c.want)) << c.oppX;
     }
 }
 
@@ -363,8 +349,9 @@ TEST_F(DefensiveWaitTest, FirstPointOnTheOpponentAtTheBall)
 TEST_F(DefensiveWaitTest, DefenderLeftOutKeepsItsPosition)
 {
     // Ball (0, 3.5): D1 (-1, 3), D2 (-10, 3.5), D3 (-10, 2.5).
-    TeamScene scene;
-    scene.ball(0, 3.5f).at(TEAMMATE_3, -1, 3).at(TEAMMATE_4, -10, 2.5f).at(TEAMMATE_5, -10, 4).at(TEAMMATE_6, -10, 1.9f);
+    SkillScene scene;
+    scene.ball(0, 3.5f).object(TEAMMATE_3, -1, 3).object(TEAMMATE_4, -10, 2.5f).object(TEAMMATE_5, -10, 4);
+    scene.object(TEAMMATE_6, -10, 1.9f);
     tactic().ourDefensiveEquivalentDistToBall = {TEAMMATE_3, TEAMMATE_4, TEAMMATE_5, TEAMMATE_6};
     struct Case
     {
@@ -374,8 +361,9 @@ TEST_F(DefensiveWaitTest, DefenderLeftOutKeepsItsPosition)
     for (const Case& c : {Case{TEAMMATE_3, {-1, 3}}, Case{TEAMMATE_4, {-10, 2.5f}}, Case{TEAMMATE_5, {-10, 3.5f}},
                           Case{TEAMMATE_6, {-10, 1.9f}}})
     {
-        const salt::Vector3f pos = TeamScene::wm().objectVision(c.who).globalPos;
-        scene.me(c.who - TEAMMATE_1 + 1, pos.x(), pos.y());
+        scene.apply();
+        const salt::Vector3f pos = wm().objectVision(c.who).globalPos;
+        SkillScene(scene).unum(c.who - TEAMMATE_1 + 1).me(pos.x(), pos.y(), 0).apply();
         EXPECT_TRUE(near(tactic().getDefensiveWaitPos(TEAMMATE_9), c.want)) << c.who;
     }
 }
