@@ -132,38 +132,68 @@ def get_up_back():
 
 
 # --- goalie dives --------------------------------------------------------------------
+# Arms stretched above the head: on the ground they lengthen the body that
+# covers the goal.
+ARMS_UP = arms(pitch=110, roll=15)
+# Halfway there (arms forward): the motors need two frames for the swing.
+ARMS_FORWARD = arms(pitch=0, roll=15)
+
+
+def throw_then_reach(throw, hold=0.3):
+    """The throw with the arms forward, then the arms above the head."""
+    return [(0.3, pose(throw, ARMS_FORWARD)), (0.4, pose(throw, ARMS_UP)), (hold, pose(throw, ARMS_UP))]
+
+
 def dive_hand_left():
-    # Hips pushed to the left over a shortened left leg, arms spread
-    # sideways: the robot falls to its left with the arms across the goal.
-    throw = pose(STAND, llj2=-15, rlj2=-20, llj6=15, rlj6=20,
-                 llj3=50, llj4=-100, llj5=50, laj2=80, raj2=-80)
-    return [(0.3, throw), (0.4, throw)]
+    # Hips pushed to the left over a shortened left leg, arms thrown above
+    # the head: the robot falls onto its left side, arms beyond the head.
+    return throw_then_reach(pose(STAND, llj2=-15, rlj2=-20, llj6=15, rlj6=20,
+                                 llj3=50, llj4=-100, llj5=50), hold=0.1)
 
 
-def dive_leg_right():
-    # The right leg stretched out sideways, the left leg folding: the robot
-    # drops to its right with the leg across the ground.
+def dive_leg_left():
+    # The left leg folds under the body while the right leg is spread out:
+    # the robot drops onto its left side, the right leg across the goal.
     throw = pose(STAND, rlj2=-40, rlj6=20, llj2=-10, llj6=10,
                  llj3=50, llj4=-100, llj5=50, laj2=60, raj2=-60)
     return [(0.3, throw), (0.4, throw)]
 
 
-@motion("DiveHandL")
-def dive_hand_l():
-    return KeyFrames(dive_hand_left(), start=STAND)
+def defend_left():
+    # Standing block: the left leg slides out sideways, arms spread; the
+    # robot stays on its feet.
+    block = pose(STAND, llj2=44, llj6=-24, llj3=10, llj4=-10, llj5=5,
+                 laj1=0, laj2=80, raj1=0, raj2=-80)
+    return [(0.3, block), (0.5, block)]
 
 
-@motion("DiveHandR")
-def dive_hand_r():
-    return KeyFrames([(d, mirror(p)) for d, p in dive_hand_left()], start=STAND)
+def sides(name, frames):
+    """NameL from the frames, NameR from their mirror image."""
+    motion(name + "L")(lambda: KeyFrames(frames(), start=STAND))
+    motion(name + "R")(lambda: KeyFrames([(d, mirror(p)) for d, p in frames()], start=STAND))
 
 
-@motion("DiveLegR")
-def dive_leg_r():
-    return KeyFrames(dive_leg_right(), start=STAND)
+sides("DiveHand", dive_hand_left)
+sides("DiveLeg", dive_leg_left)
+sides("DefendGoal", defend_left)
+
+
+@motion("DiveFront")
+def dive_front():
+    # Hips bend, knees stretch, toes lift: the robot falls forward onto its
+    # front with the arms stretched out beyond the head.
+    return KeyFrames(throw_then_reach(pose(STAND, legs(hip=60, knee=0, ankle=40, roll=1.5))),
+                     start=STAND)
+
+
+@motion("DiveBack")
+def dive_back():
+    # Hips and ankles stretch backward: the robot falls onto its back, arms
+    # stretched out beyond the head.
+    return KeyFrames(throw_then_reach(pose(STAND, legs(hip=-20, knee=0, ankle=-40, roll=1.5))),
+                     start=STAND)
 
 
 # Key-frame motions that no behaviour requests: a short hold of the stand.
-for _name in ("DiveFront", "DiveBack", "DiveLegL", "DefendGoalL", "DefendGoalR",
-              "WalkSideShortL", "WalkSideShortR"):
+for _name in ("WalkSideShortL", "WalkSideShortR"):
     motion(_name)(lambda: KeyFrames([(0.2, STAND)], start=STAND))
