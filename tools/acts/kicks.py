@@ -195,7 +195,7 @@ class KickRecording:
             leg = SwingLeg(st, p)
             check_over_support(at_where, st, leg)
             lowest = min(leg.toe[1], leg.heel[1])
-            floor = -0.003 if name in ("shift", "lift", "down") else CLEARANCE
+            floor = -0.003 if name in ("shift", "lift", "down", "settle") else CLEARANCE
             if lowest < floor:
                 raise ValueError("%s: kicking sole %.3f m into the ground" % (at_where, -lowest))
             bite = min(bite, ball_gap(leg, ball))
@@ -215,7 +215,8 @@ def general_kick(ball, lift, windup, strike, lean=0.0, back=0.0, bend=0.0):
     shift the torso over the left foot (6), lift the right foot (6), take it
     back behind the hip with the knee bent (6), swing it through the ball at
     the motors' top speed while the support leg leans in (8), hold (2), pull
-    the foot back under the hip (8) and set it down in READY (5)."""
+    the foot back under the hip while the support leg straightens (6), set
+    it down in READY (6) and stand still (1)."""
     def lean_in(share):
         return support(READY, lean * share, back * share, bend * share)
 
@@ -225,8 +226,9 @@ def general_kick(ball, lift, windup, strike, lean=0.0, back=0.0, bend=0.0):
         (6, {**kick_leg(*windup), **lean_in(0.3)}, "windup"),
         (8, {**kick_leg(*strike), **lean_in(1.0)}, "strike"),
         (2, {}, "follow"),
-        (8, {**kick_leg(40, -60, 15), **lean_in(0.5)}, "retract"),
-        (5, {n: READY[n] for n in robot.LEG_JOINTS}, "down"),
+        (6, {**kick_leg(40, -60, 15), **lean_in(0.0)}, "retract"),
+        (6, {n: READY[n] for n in robot.LEG_JOINTS}, "down"),
+        (1, {}, "settle"),
     ])
 
 
