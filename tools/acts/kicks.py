@@ -33,6 +33,7 @@ speeds, which keep the kick-ready posture while the frames play.
 
 import math
 
+import postures
 import robot
 from formats import MAX_SPEED, CommandLines, num
 from motions import motion
@@ -55,10 +56,9 @@ LEG = [1, 2, 3, 4, 5, 6]
 
 
 # --- the general kick -------------------------------------------------------
-# Kick-ready posture for a kick on the left foot: the legs parallel, both
-# rolled 8.1303 degrees so that the torso stands over the left foot.
-READY = pose(robot.legs(hip=12.9947, knee=-28.5677, ankle=15.573), arms(pitch=-60, roll=30),
-             llj2=-8.1303, rlj2=-8.1303, llj6=8.1303, rlj6=8.1303)
+# Kick-ready posture for a kick on the left foot, as the player drives to it:
+# the legs parallel, both rolled so that the torso stands over the left foot.
+READY = postures.kick_ready()
 
 FRAMES = 42
 FRAMES_SENT = 41
@@ -263,17 +263,12 @@ for _type, _build in KICKS.items():
 
 
 # --- side kicks ---------------------------------------------------------------
-def side_approach(arm_rolls):
-    """The approach posture of a side kick; a shoulder roll whose target lies
-    past its stop stays at the stop."""
-    legs_ = {"llj1": 0, "llj2": 0, "llj3": 9.17, "llj4": -34.38, "llj5": 25.78, "llj6": 0,
-             "rlj1": 0, "rlj2": 0, "rlj3": 9.0, "rlj4": -34.39, "rlj5": 25.75, "rlj6": 0}
-    rolls = {n: min(max(v, robot.RANGE[n][0]), robot.RANGE[n][1]) for n, v in arm_rolls.items()}
-    return pose(legs_, {"laj1": -90, "laj3": 0, "laj4": 0, "raj1": -90, "raj3": 0, "raj4": 0}, rolls, hj1=0, hj2=0)
+def side_approach(name):
+    """The approach posture of a side kick, the head straight."""
+    return pose(postures.side_kick_approach(name), hj1=0, hj2=0)
 
 
-SIDE_APPROACH = {"KickL": side_approach({"laj2": 23.0, "raj2": 22.92}),
-                 "KickR": side_approach({"laj2": -23.0, "raj2": -22.92})}
+SIDE_APPROACH = {name: side_approach(name) for name in ("KickL", "KickR")}
 SIDE_LINES_MAX = 300
 ARM_AND_LEG_JOINTS = robot.LEG_JOINTS + robot.ARM_JOINTS
 # Torso over the left foot: both legs rolled this far.
