@@ -238,7 +238,8 @@ def general_kick(ball, lift, windup, strike, lean=0.0, back=0.0, bend=0.0):
 # planted reaches about 0.275 m on the model (0.30 m in the server, where the
 # robot leans into the kick); all three recordings play the same kick.
 def _kick():
-    return general_kick(0.275, lift=(30, -70, 35), windup=(5, -70, 40), strike=(55, -30, 0), lean=20, back=10, bend=4)
+    return general_kick(0.275, lift=(30, -70, 35), windup=(5, -70, 40), strike=(55, -30, 0),
+                        lean=20, back=10, bend=4)
 
 
 KICKS = {1: _kick, 2: _kick, 3: _kick}
