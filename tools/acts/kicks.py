@@ -33,6 +33,7 @@ speeds, which keep the kick-ready posture while the frames play.
 
 import math
 
+import postures
 import robot
 from formats import MAX_SPEED, CommandLines, num
 from motions import motion
@@ -47,15 +48,17 @@ CLEARANCE = 0.005
 # The foot must push at least this far into the ball's outline.
 BITE = 0.005
 SUBSTEPS = 10
+# The server caps every hinge at 351.77 degrees/s; a faster frame would be
+# cut and leave the joints behind the plan for the rest of the kick.
+KICK_SPEED_LIMIT = math.radians(351.77)
 
 LEG = [1, 2, 3, 4, 5, 6]
 
 
 # --- the general kick -------------------------------------------------------
-# Kick-ready posture for a kick on the left foot: the legs parallel, both
-# rolled 8.1303 degrees so that the torso stands over the left foot.
-READY = pose(robot.legs(hip=12.9947, knee=-28.5677, ankle=15.573), arms(pitch=-60, roll=30),
-             llj2=-8.1303, rlj2=-8.1303, llj6=8.1303, rlj6=8.1303)
+# Kick-ready posture for a kick on the left foot, as the player drives to it:
+# the legs parallel, both rolled so that the torso stands over the left foot.
+READY = postures.kick_ready()
 
 FRAMES = 42
 FRAMES_SENT = 41
@@ -175,7 +178,7 @@ class KickRecording:
     def check_speeds(self, where):
         for k, frame in enumerate(self.speeds()):
             for n, v in frame.items():
-                if abs(v) > MAX_SPEED:
+                if abs(v) > min(MAX_SPEED, KICK_SPEED_LIMIT):
                     raise ValueError("%s frame %d: %s at %.2f rad/s" % (where, k, n, v))
 
     def check_played(self, where):
@@ -192,7 +195,7 @@ class KickRecording:
             leg = SwingLeg(st, p)
             check_over_support(at_where, st, leg)
             lowest = min(leg.toe[1], leg.heel[1])
-            floor = -0.003 if name in ("shift", "lift", "down") else CLEARANCE
+            floor = -0.003 if name in ("shift", "lift", "down", "settle") else CLEARANCE
             if lowest < floor:
                 raise ValueError("%s: kicking sole %.3f m into the ground" % (at_where, -lowest))
             bite = min(bite, ball_gap(leg, ball))
@@ -207,40 +210,39 @@ class KickRecording:
                 raise ValueError("%s ends with %s at %.2f, not %.2f" % (where, n, end[n], READY[n]))
 
 
-def general_kick(ball, lift, windup, through, strike, lean=0.0, back=0.0, bend=0.0):
+def general_kick(ball, lift, windup, strike, lean=0.0, back=0.0, bend=0.0):
     """The one kick plan of all three recordings (frames in brackets):
-    shift the torso over the left foot (5), lift the right foot (6), take it
-    back under the hip (5), swing it through (5) and strike forward (5) while
-    the support leg leans in, follow through (3), pull the foot back (7) and
-    set it down in READY (5)."""
+    shift the torso over the left foot (6), lift the right foot (6), take it
+    back behind the hip with the knee bent (6), swing it through the ball at
+    the motors' top speed while the support leg leans in (8), hold (2), pull
+    the foot back under the hip while the support leg straightens (6), set
+    it down in READY (6) and stand still (1)."""
     def lean_in(share):
         return support(READY, lean * share, back * share, bend * share)
 
     return KickRecording(ball, [
-        (5, shift(6.0), "shift"),
+        (6, shift(6.0), "shift"),
         (6, kick_leg(*lift), "lift"),
-        (5, {**kick_leg(*windup), **lean_in(0.4)}, "windup"),
-        (5, {**kick_leg(*through), **lean_in(0.8)}, "through"),
-        (5, {**kick_leg(*strike), **lean_in(1.0)}, "strike"),
-        (3, kick_leg(strike[0] + 3, strike[1] + 3, strike[2]), "follow"),
-        (7, {**kick_leg(40, -60, 15), **lean_in(0.5)}, "retract"),
-        (5, {n: READY[n] for n in robot.LEG_JOINTS}, "down"),
+        (6, {**kick_leg(*windup), **lean_in(0.3)}, "windup"),
+        (8, {**kick_leg(*strike), **lean_in(1.0)}, "strike"),
+        (2, {}, "follow"),
+        (6, {**kick_leg(40, -60, 15), **lean_in(0.0)}, "retract"),
+        (6, {n: READY[n] for n in robot.LEG_JOINTS}, "down"),
+        (1, {}, "settle"),
     ])
 
 
-# Right-leg targets (hip pitch, knee, ankle pitch) per phase.  The farther
-# balls need the support leg leaning in and the torso leaning back.  A kick
-# that keeps the support foot planted reaches no farther than about 0.385 m
-# on the model: the centre of mass comes to the toes and the support hip
-# pitch to its stop, so the third recording meets the ball at 0.385 m.
-KICKS = {
-    1: lambda: general_kick(0.30, lift=(27, -64, 37), windup=(15, -53, 35), through=(40, -38, 1),
-                            strike=(48, -17, -35), lean=5),
-    2: lambda: general_kick(0.375, lift=(33, -68, 35), windup=(15, -61, 36), through=(39, -41, 0),
-                            strike=(36, -18, -35), lean=24, back=12.5, bend=1),
-    3: lambda: general_kick(0.385, lift=(30, -62, 32), windup=(14, -52, 34), through=(38, -48, 1),
-                            strike=(41, -17, -35), lean=22, back=13.5, bend=-2),
-}
+# Right-leg targets (hip pitch, knee, ankle pitch) per phase.  The swing
+# meets the ball near its end, where the foot rises: a ball closer than the
+# selecting distance is kicked harder.  A kick that keeps the support foot
+# planted reaches about 0.275 m on the model (0.30 m in the server, where the
+# robot leans into the kick); all three recordings play the same kick.
+def _kick():
+    return general_kick(0.275, lift=(30, -70, 35), windup=(5, -70, 40), strike=(55, -30, 0),
+                        lean=20, back=10, bend=4)
+
+
+KICKS = {1: _kick, 2: _kick, 3: _kick}
 
 
 class KickFile:
@@ -263,17 +265,12 @@ for _type, _build in KICKS.items():
 
 
 # --- side kicks ---------------------------------------------------------------
-def side_approach(arm_rolls):
-    """The approach posture of a side kick; a shoulder roll whose target lies
-    past its stop stays at the stop."""
-    legs_ = {"llj1": 0, "llj2": 0, "llj3": 9.17, "llj4": -34.38, "llj5": 25.78, "llj6": 0,
-             "rlj1": 0, "rlj2": 0, "rlj3": 9.0, "rlj4": -34.39, "rlj5": 25.75, "rlj6": 0}
-    rolls = {n: min(max(v, robot.RANGE[n][0]), robot.RANGE[n][1]) for n, v in arm_rolls.items()}
-    return pose(legs_, {"laj1": -90, "laj3": 0, "laj4": 0, "raj1": -90, "raj3": 0, "raj4": 0}, rolls, hj1=0, hj2=0)
+def side_approach(name):
+    """The approach posture of a side kick, the head straight."""
+    return pose(postures.side_kick_approach(name), hj1=0, hj2=0)
 
 
-SIDE_APPROACH = {"KickL": side_approach({"laj2": 23.0, "raj2": 22.92}),
-                 "KickR": side_approach({"laj2": -23.0, "raj2": -22.92})}
+SIDE_APPROACH = {name: side_approach(name) for name in ("KickL", "KickR")}
 SIDE_LINES_MAX = 300
 ARM_AND_LEG_JOINTS = robot.LEG_JOINTS + robot.ARM_JOINTS
 # Torso over the left foot: both legs rolled this far.
