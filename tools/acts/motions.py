@@ -73,18 +73,24 @@ GAITS = {
     "WalkForward": {"swing": 8.0},
     "WalkBackward": {"swing": -5.0},   # shorter steps: the feet land heel first
     "WalkLeft": {"side": 4.0},
-    "WalkRight": {"side": -4.0},
-    "FastTurnL": {"turn": 8.0},        # about 45 degrees/s without slip
-    "FastTurnR": {"turn": -8.0},
-    "SlowTurnL": {"turn": 4.0},
-    "SlowTurnR": {"turn": -4.0},
 }
-for _name, _changes in GAITS.items():
+# Left turns; each right turn is its mirror image, as WalkRight is WalkLeft's.
+TURNS = {
+    "FastTurnL": {"turn": 14.0},
+    "TurnL": {"turn": 9.0},
+    "SlowTurnL": {"turn": 9.0},
+    "LargeTurnL": {"turn": 11.0},
+}
+MIRRORED = {"WalkRight": "WalkLeft", "FastTurnR": "FastTurnL", "TurnR": "TurnL",
+            "SlowTurnR": "SlowTurnL", "LargeTurnR": "LargeTurnL"}
+for _name, _changes in {**GAITS, **TURNS}.items():
     motion(_name)(lambda changes=_changes: gaits.stepping(STAND, **changes))
+for _name, _of in MIRRORED.items():
+    motion(_name)(lambda of=_of: gaits.mirrored(MOTIONS[of]()))
 
 
 # Periodic motions that no behaviour requests hold the stand for one period.
-for _name in ("TurnL", "TurnR", "LargeTurnL", "LargeTurnR", "WalkFast",
+for _name in ("WalkFast",
               "MiniWalkForward", "WalkFastLeft", "WalkSlowLeft", "WalkFastRight",
               "WalkSlowRight", "WalkAroundBallL", "WalkAroundBallR"):
     motion(_name)(lambda: gaits.hold(STAND))
