@@ -71,9 +71,9 @@ def wait():
 # Each gait: its changes to gaits.stepping's defaults (sway 5, lift 6).
 GAITS = {
     "Step": {},                        # marking time on the spot
-    "WalkForward": {"swing": 8.0},
-    "WalkBackward": {"swing": -5.0},   # shorter steps: the feet land heel first
-    "WalkLeft": {"side": 4.0},
+    "WalkForward": {"swing": 12.0, "sway": 6.0, "lift": 8.0},
+    "WalkBackward": {"swing": -8.0, "sway": 6.0, "lift": 8.0},   # shorter steps: the feet land heel first
+    "WalkLeft": {"side": 6.0, "sway": 6.0, "lift": 8.0},
 }
 # A deeper crouch for the fast turn: room above the hip pitch stop for the
 # large hip yaw-pitch swing, and a lower torso.  The turns lift the feet higher
