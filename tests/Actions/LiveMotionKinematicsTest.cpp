@@ -278,7 +278,11 @@ INSTANTIATE_TEST_SUITE_P(Files, LiveGait,
                                            GaitCase{"FastTurnL", make<FastTurnL>, JID_LLEG_1},
                                            GaitCase{"FastTurnR", make<FastTurnR>, JID_RLEG_1},
                                            GaitCase{"SlowTurnL", make<SlowTurnL>, JID_LLEG_1},
-                                           GaitCase{"SlowTurnR", make<SlowTurnR>, JID_RLEG_1}),
+                                           GaitCase{"SlowTurnR", make<SlowTurnR>, JID_RLEG_1},
+                                           GaitCase{"TurnL", make<TurnL>, JID_LLEG_1},
+                                           GaitCase{"TurnR", make<TurnR>, JID_RLEG_1},
+                                           GaitCase{"LargeTurnL", make<LargeTurnL>, JID_LLEG_1},
+                                           GaitCase{"LargeTurnR", make<LargeTurnR>, JID_RLEG_1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // --- kicks ---------------------------------------------------------------------------

@@ -138,6 +138,40 @@ TEST(MotionBench, ActionTypeWithoutMotionIsReportedAndAnsweredWithTheWait)
     WorldModel::deleteT();
 }
 
+// Held ahead, the head gets one pan and one tilt command each, both driving
+// back toward 0 whatever the action switch asked for.
+TEST(MotionBench, HeadAheadReplacesTheHeadCommandsOfTheSwitch)
+{
+    char path[] = "/tmp/rovan-bench-mode-XXXXXX";
+    const int fd = ::mkstemp(path);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    std::ofstream(path) << "act:42\n";
+    WorldModel::instance()->setJointAngle(JID_HEAD_1, 40.0);
+    WorldModel::instance()->setJointAngle(JID_HEAD_2, -20.0);
+    Wait wait;
+    ActionSwitchMechanism::MotionTable table{};
+    table[WAIT] = &wait;
+    ActionSwitchMechanism actions(table);
+    MotionBench bench(path, actions, true);
+    const std::string text = bench.command();
+    auto count = [&text](const std::string& what) {
+        std::size_t n = 0;
+        for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(count("(he1 "), 1u) << text;
+    EXPECT_EQ(count("(he2 "), 1u) << text;
+    const double pan = std::atof(text.c_str() + text.find("(he1 ") + 5);
+    const double tilt = std::atof(text.c_str() + text.find("(he2 ") + 5);
+    EXPECT_LT(pan, 0.0) << text;
+    EXPECT_GT(tilt, 0.0) << text;
+    std::remove(path);
+    HeadAction::deleteT();
+    Say::deleteT();
+    WorldModel::deleteT();
+}
+
 // --- The program against a scripted server ---
 
 const char* kStanding = "(ACC (n torso) (a 0 0 9.81))(FRP (n lf) (c 0 0 0) (f 0 0 15))(FRP (n rf) (c 0 0 0) (f 0 0 15))";

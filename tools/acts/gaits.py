@@ -93,6 +93,19 @@ def stepping(stand, cycles=24, sway=5.0, lift=6.0, swing=0.0, side=0.0,
     return Gait(cycles, startup, shutdown, joints)
 
 
+def mirrored(gait):
+    """The gait seen in a mirror: left and right joints swapped, rolls and
+    elbow yaws negated, at the same times."""
+    joints = {}
+    for name, terms in gait.joints.items():
+        sign = -1 if name[1:] in robot.MIRRORED_SIGN else 1
+        joints[robot.mirror_name(name)] = [
+            Term(t.label, t.amp, t.phase if sign > 0 or not t.amp else (t.phase + math.pi) % (2 * math.pi),
+                 sign * t.alpha)
+            for t in terms]
+    return Gait(gait.cycles, gait.startup, gait.shutdown, joints, gait.compensate)
+
+
 def hold(stand, cycles=24):
     """A periodic motion that only holds the pose: a harmless stand-in."""
     joints = {name: [Term("hold", 0.0, 0.0, angle)] for name, angle in stand.items()}

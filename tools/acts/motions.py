@@ -62,29 +62,41 @@ def wait():
 
 
 # --- periodic gaits -------------------------------------------------------------
-# All gaits step at 24 cycles (0.48 s) per left-right pair of steps, where a
-# joint follows a sine target with 0.42 of its amplitude, 73 degrees late;
-# the files carry the compensated numbers.  Amplitudes are the wanted joint
+# The gaits step at 24 cycles (0.48 s) per left-right pair of steps (the fast
+# turn at 20), where a joint follows a sine target with 0.42 of its amplitude,
+# 73 degrees late (0.36 and 78 at 20 cycles); the files carry the compensated
+# numbers.  Amplitudes are the wanted joint
 # swings in degrees.
 
 # Each gait: its changes to gaits.stepping's defaults (sway 5, lift 6).
 GAITS = {
     "Step": {},                        # marking time on the spot
-    "WalkForward": {"swing": 8.0},
-    "WalkBackward": {"swing": -5.0},   # shorter steps: the feet land heel first
-    "WalkLeft": {"side": 4.0},
-    "WalkRight": {"side": -4.0},
-    "FastTurnL": {"turn": 8.0},        # about 45 degrees/s without slip
-    "FastTurnR": {"turn": -8.0},
-    "SlowTurnL": {"turn": 4.0},
-    "SlowTurnR": {"turn": -4.0},
+    "WalkForward": {"swing": 12.0, "sway": 6.0, "lift": 8.0},
+    "WalkBackward": {"swing": -8.0, "sway": 6.0, "lift": 8.0},   # shorter steps: the feet land heel first
+    "WalkLeft": {"side": 6.0, "sway": 6.0, "lift": 8.0},
 }
-for _name, _changes in GAITS.items():
-    motion(_name)(lambda changes=_changes: gaits.stepping(STAND, **changes))
+# A deeper crouch for the fast turn: room above the hip pitch stop for the
+# large hip yaw-pitch swing, and a lower torso.  The turns lift the feet higher
+# and sway further than the walks, so that the foot in the air carries no
+# weight while the hips turn.
+TURN_STAND = pose(STAND, legs(hip=33.7, knee=-73.4, ankle=39.7, roll=1.5))
+# Left turns; each right turn is its mirror image, as WalkRight is WalkLeft's.
+TURNS = {
+    "FastTurnL": {"turn": 11.0, "sway": 8.0, "lift": 9.0, "cycles": 20, "stand": TURN_STAND},
+    "TurnL": {"turn": 10.0, "sway": 8.0, "lift": 10.0},
+    "SlowTurnL": {"turn": 8.0, "sway": 8.0, "lift": 10.0},
+    "LargeTurnL": {"turn": 10.0, "sway": 8.0, "lift": 10.0},
+}
+MIRRORED = {"WalkRight": "WalkLeft", "FastTurnR": "FastTurnL", "TurnR": "TurnL",
+            "SlowTurnR": "SlowTurnL", "LargeTurnR": "LargeTurnL"}
+for _name, _changes in {**GAITS, **TURNS}.items():
+    motion(_name)(lambda changes=_changes: gaits.stepping(**{"stand": STAND, **changes}))
+for _name, _of in MIRRORED.items():
+    motion(_name)(lambda of=_of: gaits.mirrored(MOTIONS[of]()))
 
 
 # Periodic motions that no behaviour requests hold the stand for one period.
-for _name in ("TurnL", "TurnR", "LargeTurnL", "LargeTurnR", "WalkFast",
+for _name in ("WalkFast",
               "MiniWalkForward", "WalkFastLeft", "WalkSlowLeft", "WalkFastRight",
               "WalkSlowRight", "WalkAroundBallL", "WalkAroundBallR"):
     motion(_name)(lambda: gaits.hold(STAND))

@@ -4,23 +4,42 @@
 #include <iostream>
 
 #include "Actions/ActionSwitchMechanism.h"
+#include "Actions/HeadAction.h"
 #include "Skills/Skills.h"
 #include "WorldModel/WorldModel.h"
 
-MotionBench::MotionBench(std::string modeFile, ActionSwitchMechanism& actions)
-    : mModeFile(std::move(modeFile)), mActions(actions)
+MotionBench::MotionBench(std::string modeFile, ActionSwitchMechanism& actions, bool headAhead)
+    : mModeFile(std::move(modeFile)), mActions(actions), mHeadAhead(headAhead)
 {
 }
 
 std::string MotionBench::command()
 {
     const MotionRequest request = currentRequest();
-    if (request.getUpWhenDown)
+    std::string text;
+    if (request.getUpWhenDown) text = getUpIfDown();
+    if (text.empty()) text = serve(request);
+    if (mHeadAhead) holdHeadAhead(text);
+    return text;
+}
+
+// Replaces the head commands of the action switch by ones that drive pan and
+// tilt to 0.
+void MotionBench::holdHeadAhead(std::string& text)
+{
+    for (const char* joint : {"(he1 ", "(he2 "})
     {
-        std::string getUp = getUpIfDown();
-        if (!getUp.empty()) return getUp;
+        std::size_t at;
+        while ((at = text.find(joint)) != std::string::npos)
+        {
+            const std::size_t end = text.find(')', at);
+            text.erase(at, end == std::string::npos ? std::string::npos : end + 1 - at);
+        }
     }
-    return serve(request);
+    const HeadAction& head = *HeadAction::instance();
+    const Kpid gain(0.5);
+    text += head.moveJointTo(JID_HEAD_1, 0.0, 10.0, gain);
+    text += head.moveJointTo(JID_HEAD_2, 0.0, 10.0, gain);
 }
 
 MotionRequest MotionBench::currentRequest()

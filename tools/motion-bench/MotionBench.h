@@ -10,11 +10,13 @@ class ActionSwitchMechanism;
 // Answers each cycle with the motion named in the mode file, read afresh
 // every cycle, through the action switch. A missing file or a bad line
 // means the standing wait; each bad line and a missing file are reported
-// once on standard error.
+// once on standard error. With headAhead the head is held straight ahead
+// instead of following the ball, so that the ground-truth yaw, which is the
+// head's, shows the turn of the body.
 class MotionBench
 {
 public:
-    MotionBench(std::string modeFile, ActionSwitchMechanism& actions);
+    MotionBench(std::string modeFile, ActionSwitchMechanism& actions, bool headAhead = false);
 
     std::string command();
 
@@ -24,10 +26,12 @@ private:
     std::string serve(const MotionRequest& request);
     std::string getUpIfDown();
     void report(const std::string& what);
+    static void holdHeadAhead(std::string& text);
 
     std::string mModeFile;
     ActionSwitchMechanism& mActions;
     std::string mLastReport;
+    bool mHeadAhead;
 };
 
 #endif

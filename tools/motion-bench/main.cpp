@@ -1,7 +1,7 @@
 // A development tool, not a player: connects, creates its robot and beams as
 // rovan does, then answers every cycle with the motion named in the file of
 // $MOTION_MODE_FILE (see MotionRequest.h), for measuring motions in the
-// real server.
+// real server. MOTION_BENCH_HEAD=ahead holds the head straight ahead.
 #include <cstdlib>
 #include <string>
 
@@ -17,7 +17,9 @@ void RunBench()
 {
     const char* modeFile = std::getenv("MOTION_MODE_FILE");
     Agent* agent = Agent::instance();
-    MotionBench bench(modeFile ? modeFile : "", *ActionSwitchMechanism::instance());
+    const char* head = std::getenv("MOTION_BENCH_HEAD");
+    const bool headAhead = head && std::string(head) == "ahead";
+    MotionBench bench(modeFile ? modeFile : "", *ActionSwitchMechanism::instance(), headAhead);
     std::string message;
     while (gLoop && agent->Sense(message))
     {
