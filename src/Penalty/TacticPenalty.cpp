@@ -1,1 +1,8 @@
 // rovan-penalty definitions of the Tactic functions that differ from the match.
+#include "Tactic/Tactic.h"
+
+// Still the match ordering.
+void Tactic::sortOppAllByDistToBall(std::vector<Object>& list)
+{
+    sortSeenOppByDistToBall(list);
+}
