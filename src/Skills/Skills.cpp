@@ -180,7 +180,6 @@ std::string Skills::wait(HeadActionType headType, Object obj)
     return ACS->doAction(WAIT, headType, obj);
 }
 
-
 std::string Skills::keepDir()
 {
     const double heading = WM->getMyAngle();

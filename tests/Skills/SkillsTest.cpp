@@ -254,4 +254,23 @@ TEST_F(TurnToObject, NothingSeenYetWaits)
     EXPECT_EQ(Skills::instance()->turnToObject(OPPONENT_11, 10), SwitchRecord::marker(WAIT));
 }
 
+class RecordingSwitch : public SkillTest {};
+
+// What the kicking skills read before they ask for a motion.
+TEST_F(RecordingSwitch, RunningMotionFollowsRequestsUnlessFixed)
+{
+    SkillScene().apply();
+    ActionSwitchMechanism& sw = *ActionSwitchMechanism::instance();
+    EXPECT_EQ(sw.getCurAct(), UNKNOWN);
+    Skills::instance()->wait(HEAD_FOCUS_ON_OBJECT, BALL);
+    EXPECT_EQ(sw.getCurAct(), WAIT);
+    SwitchRecord::fixRunning(KICK);
+    EXPECT_EQ(sw.getCurAct(), KICK);
+    Skills::instance()->walkOmniForward(1.0, HEAD_FOCUS_ON_OBJECT, BALL);
+    EXPECT_EQ(sw.getCurAct(), KICK);
+    deleteSkillSingletons();
+    EXPECT_EQ(ActionSwitchMechanism::instance()->getCurAct(), UNKNOWN) << "deleting the switch ends the fix";
+    EXPECT_TRUE(SwitchRecord::calls().empty());
+}
+
 } // namespace
