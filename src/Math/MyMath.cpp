@@ -48,6 +48,14 @@ double calculateDist(Vector3f a, Vector3f b, bool flat)
     return (a - b).Length();
 }
 
+Vector3f planarUnit(Vector3f v, Vector3f ifZero)
+{
+    const double x = v.x(), y = v.y();
+    const double length = gSqrt(x * x + y * y);
+    if (!(length > 0.0)) return ifZero;
+    return Vector3f(static_cast<float>(x / length), static_cast<float>(y / length), 0.0f);
+}
+
 bool isNaN(Vector3f v)
 {
     return v.x() != v.x() && v.y() != v.y() && v.z() != v.z();

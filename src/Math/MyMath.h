@@ -21,6 +21,9 @@ double asinDeg(double x);
 float getAngleWithStraight(salt::Vector3f v, bool flat);
 // Distance of a and b; on the ground plane when flat is set.
 double calculateDist(salt::Vector3f a, salt::Vector3f b, bool flat);
+// v on the ground plane scaled to length 1 (z 0); ifZero when v has no
+// planar length, which has no direction.
+salt::Vector3f planarUnit(salt::Vector3f v, salt::Vector3f ifZero);
 // True only when all three components are NaN.
 bool isNaN(salt::Vector3f v);
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "salt/vector.h"
+#include "Skills/SkillStates.h"
 #include "WorldModel/Singleton.h"
 #include "WorldModel/Types.h"
 
@@ -62,7 +63,60 @@ public:
     // taken, of whatever object that was.
     std::string turnToObject(Object obj, float MaxRelAngBall);
 
+    // Dribbling: walks behind the ball on the line from targetPos and pushes
+    // it there. The other two dribbles and kickBallToPoint are not used.
+    std::string fastDribbleToPoint(salt::Vector3f targetPos);
+    std::string newFastDribbleToPoint(salt::Vector3f Point);
+    std::string straightDribble();
+    std::string kickBallToPoint(salt::Vector3f targetPos);
+
+    // Kicking: line up with small omnidirectional steps, then fire the kick.
+    // kickBall turns toward the opponent goal centre or target first.
+    std::string kickBall();
+    std::string kickBall(salt::Vector3f target);
+    std::string NoDirkickBall();
+    std::string KickOff(salt::Vector3f target);
+    // Behind the ball on the target line, face the target, then XNoDirkickBall.
+    std::string SideKick(salt::Vector3f target);
+    std::string SideKick();
+    std::string XNoDirkickBall();
+    // Approaches for the angled kicks; nothing uses them.
+    std::string KickRightLeft();
+    std::string noDirKickBallLeft45();
+    std::string noDirKickBallRight45();
+
+    // The dribble's phase machine, for tests.
+    DribbleState& dribbleState() { return mDribble; }
+
 private:
+    struct DribbleView;
+    struct CountedKickBands;
+    struct AngledKickBands;
+
+    // Walks and turns of the ball skills, head on the ball.
+    std::string walkToBall();
+    std::string walkTo(salt::Vector3f point);
+    std::string act(ActionType type);
+
+    void refreshDribble(salt::Vector3f targetPos);
+    DribbleView dribbleView(salt::Vector3f targetPos);
+    std::string wideBallMode(const DribbleView& v);
+    std::string dribblePhase(const DribbleView& v);
+    std::string dribbleLineUp(const DribbleView& v);
+    std::string dribblePush(const DribbleView& v);
+    void nearestOpponents(salt::Vector3f myPos);
+
+    std::string aimThenKick(double targetRelAngle);
+    void refreshCountedKick(CountedKickState& s, float gate);
+    std::string countedKick(CountedKickState& s, const CountedKickBands& k);
+    std::string countedApproach(CountedKickState& s, const CountedKickBands& k);
+    std::string kickingBand(CountedKickState& s, const CountedKickBands& k);
+    std::string sideKick(SideKickState& s, salt::Vector3f targetPos, bool slow);
+    std::string sideKickAim(SideKickState& s);
+    std::string sideAlignStrip(float y);
+    std::string angledKick(CountedKickState& s, const AngledKickBands& k);
+    std::string angledSideStep(CountedKickState& s, const AngledKickBands& k, float y);
+
     // The get-up motion for a fall direction; UNKNOWN when none is recognised.
     static ActionType getUpAction(FeltType felt);
     std::string walkToward(WalkOmniPara para, HeadActionType headType, Object obj);
@@ -73,6 +127,19 @@ private:
     WorldModel* WM;
     // Last bearing taken by turnToObject, shared by all objects.
     double relAngle = 0.0;
+
+    DribbleState mDribble;
+    KickToPointState mKickToPoint;
+    StraightDribbleState mStraightDribble;
+    NewDribbleState mNewDribble;
+    KickBallState mKickBall;
+    CountedKickState mNoDirKick;
+    CountedKickState mKickOff;
+    SideKickState mSideKickTo;
+    SideKickState mSideKick;
+    SideAlignState mSideAlign;
+    CountedKickState mLeft45;
+    CountedKickState mRight45;
 };
 
 #endif
