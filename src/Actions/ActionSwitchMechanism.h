@@ -40,6 +40,7 @@ public:
     void setIsLeftHold(bool isLeftHold);
     void setKickType(KickType kickType);
     ActionType getCurAct() const { return curAct; }
+    bool hasMotion(ActionType type) const { return motionOf(type) != nullptr; }
 
     std::string moveJoint(JointID jid, double vel) const;
     std::string moveJointTo(JointID jid, double expectedAngle, double maxDeltaAngle, Kpid pid) const;

@@ -58,23 +58,7 @@ void Agent::Digest(const std::string& message)
 
 void Agent::Think(std::string& message)
 {
-    if (!isInit)
-    {
-        isInit = true;
-        setupRoleMap();
-        message = InitiateAgent();
-        return;
-    }
-    if (!mHasStartTime)
-    {
-        mHasStartTime = true;
-        mStartTime = WM->getServerTime();
-    }
-    if (POS->canBeam())
-    {
-        message = WM->getServerTime() - mStartTime < kBeamDelay ? std::string() : POS->beam();
-        return;
-    }
+    if (StartUp(message)) return;
     const PlayMode pm = WM->getGameState();
     if (!mHasLastPlayMode)
     {
@@ -95,6 +79,25 @@ std::string Agent::playRole(const std::map<RoleType, Role*>& table, RoleType rt)
     const auto it = table.find(rt);
     if (it == table.end()) return Role::roleError();
     return it->second->execute(rt);
+}
+
+bool Agent::StartUp(std::string& message)
+{
+    if (!isInit)
+    {
+        isInit = true;
+        setupRoleMap();
+        message = InitiateAgent();
+        return true;
+    }
+    if (!mHasStartTime)
+    {
+        mHasStartTime = true;
+        mStartTime = WM->getServerTime();
+    }
+    if (!POS->canBeam()) return false;
+    message = WM->getServerTime() - mStartTime < kBeamDelay ? std::string() : POS->beam();
+    return true;
 }
 
 void Agent::Act(const std::string& message)

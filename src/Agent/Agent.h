@@ -31,6 +31,10 @@ public:
     // (nothing else runs then).
     bool Sense(std::string& message);
     void Think(std::string& message);
+    // The start-up part of Think: the init message in the first cycle, then
+    // nothing or the beam while placement is allowed. False when the cycle
+    // is left to the caller.
+    bool StartUp(std::string& message);
     void Act(const std::string& message);
 
     void ConstructAgent();

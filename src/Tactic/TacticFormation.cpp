@@ -97,19 +97,28 @@ struct TupleSearch
 };
 } // namespace
 
-// A member that is OBJECT_MAX takes part but adds nothing and gets no point;
-// a player outside the group, or left out, keeps its own position.
+// Absent members (OBJECT_MAX) only fill points that the present ones cannot:
+// they add nothing to a tuple's value and get no point. A player outside the
+// group, or left out, keeps its own position.
 salt::Vector3f Tactic::assignPoints(const Object* group, int groupSize, const salt::Vector3f* points, int pointCount,
                                     double startValue) const
 {
     TupleSearch search;
-    search.groupSize = std::min(groupSize, kMaxGroup);
-    search.pointCount = std::min({pointCount, kMaxPoints, search.groupSize});
+    search.pointCount = std::min(pointCount, kMaxPoints);
+    const int present = static_cast<int>(std::count_if(group, group + groupSize, [](Object o) { return o != OBJECT_MAX; }));
+    int fillers = std::max(search.pointCount - present, 0);
+    Object members[kMaxGroup];
+    for (int i = 0; i < groupSize && search.groupSize < kMaxGroup; ++i)
+    {
+        if (group[i] != OBJECT_MAX || fillers-- > 0) members[search.groupSize++] = group[i];
+    }
+    for (; fillers > 0 && search.groupSize < kMaxGroup; --fillers) members[search.groupSize++] = OBJECT_MAX;
+    search.pointCount = std::min(search.pointCount, search.groupSize);
     search.bestValue = startValue;
     for (int i = 0; i < search.groupSize; ++i)
     {
         for (int p = 0; p < search.pointCount; ++p)
-            search.dist[i][p] = group[i] == OBJECT_MAX ? 0.0 : distToPoint(group[i], points[p]);
+            search.dist[i][p] = members[i] == OBJECT_MAX ? 0.0 : distToPoint(members[i], points[p]);
     }
     search.run(0, 0.0);
     const Object me = WM->getMyObject();
@@ -117,7 +126,7 @@ salt::Vector3f Tactic::assignPoints(const Object* group, int groupSize, const sa
     {
         for (int p = 0; p < search.pointCount; ++p)
         {
-            if (group[search.best[p]] == me) return points[p];
+            if (members[search.best[p]] == me) return points[p];
         }
     }
     return WM->getMyPos();

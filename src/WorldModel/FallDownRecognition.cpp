@@ -7,6 +7,8 @@
 namespace {
 
 constexpr double kMaxSidewaysAcc = 7.5;
+// Gravity along the body axis at or above this means upright.
+constexpr double kUprightAcc = 7.5;
 constexpr double kFallTurnRate = 75.0;
 constexpr double kFallGravity = 7.0;
 
@@ -53,11 +55,14 @@ void FallDownRecognition::updateMeans()
 }
 
 // A mean that is not a number counts as down: the comparisons alone would
-// call it standing.
+// call it standing. Little foot force alone is no fall while the robot is
+// upright: it has just been beamed, or is in the air for a moment.
 bool FallDownRecognition::meansShowDown() const
 {
     if (std::isnan(cFRP) || std::isnan(cACC.x()) || std::isnan(cACC.y())) return true;
-    return cFRP < FRPc1 || std::fabs(cACC.x()) > kMaxSidewaysAcc || std::fabs(cACC.y()) > kMaxSidewaysAcc;
+    const bool upright = cACC.z() >= kUprightAcc;
+    return (cFRP < FRPc1 && !upright) || std::fabs(cACC.x()) > kMaxSidewaysAcc ||
+           std::fabs(cACC.y()) > kMaxSidewaysAcc;
 }
 
 FeltType FallDownRecognition::feltType()

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Actions/KeyFrameMotions.h"
 #include "support/PlayerProcess.h"
 #include "support/Recording.h"
 #include "support/ScriptedServer.h"
@@ -130,6 +131,35 @@ TEST_F(ConnectedPlayer, RecordedSessionBeamsToTheHomePlace)
     EXPECT_TRUE(startsWith(*firstCommand, "(beam -14.5 -0.3 0)")) << *firstCommand;
     server.closeClient();
     expectCleanEnd();
+}
+
+// While it is beamed a robot touches nothing and the server sends no foot
+// force; standing upright it must not take itself for fallen afterwards.
+TEST_F(ConnectedPlayer, NoGetUpAfterTheBeamPhase)
+{
+    start("rovan", 7);
+    const auto message = [](int cycle, const char* pm, bool feet) {
+        std::string m = "(time (now " + std::to_string(0.3 + 0.02 * cycle) + "))(GS (sl 0) (sr 0) (t 0) (pm " + pm +
+                        "))(GYR (n torso) (rt 0 0 0))(ACC (n torso) (a 0 0 9.81))";
+        if (feet) m += "(FRP (n lf) (c 0 0 0) (f 0 0 20))(FRP (n rf) (c 0 0 0) (f 0 0 20))";
+        return m;
+    };
+    server.sendFrame(message(0, "BeforeKickOff", false));
+    ASSERT_EQ(server.readFrame(), "(init (unum 7)(teamname Kestro3D))");
+    std::string rest;
+    for (int cycle = 1; cycle <= 170; ++cycle) rest += ScriptedServer::frame(message(cycle, "BeforeKickOff", cycle > 120));
+    server.sendRaw(rest);
+    std::vector<std::string> frames;
+    while (!server.silentFor(500ms)) frames.push_back(server.readFrame().value_or(""));
+    ASSERT_FALSE(frames.empty());
+    EXPECT_TRUE(startsWith(frames.front(), "(beam ")) << frames.front();
+    GetUpFront getUpFront;
+    const std::string getUpStart = getUpFront.execute("");
+    for (const std::string& frame : frames)
+        EXPECT_FALSE(startsWith(frame, getUpStart)) << frame;
+    server.closeClient();
+    expectCleanEnd();
+    EXPECT_EQ(player->out().find("getUp"), std::string::npos) << player->out();
 }
 
 TEST(PlayerStartUp, UnreachableServerExitsWithStatusOne)

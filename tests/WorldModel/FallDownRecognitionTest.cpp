@@ -19,7 +19,8 @@ struct Reading
 };
 
 const Reading kStanding{30.0f, {0.0f, 0.0f, 9.8f}, {}};
-const Reading kInTheAir{0.0f, {0.0f, 0.0f, 9.8f}, {}};
+// No foot contact and no gravity along the body: falling.
+const Reading kFalling{0.0f, {0.0f, 0.0f, 0.0f}, {}};
 
 class FallDownTest : public ::testing::Test
 {
@@ -56,17 +57,21 @@ TEST_F(FallDownTest, StandingFromTheFirstCycleIsUp)
 TEST_F(FallDownTest, LosingFootContactIsDownOnceTheMeanDropsBelowTwelve)
 {
     for (int i = 0; i < 6; ++i) ASSERT_FALSE(cycle(kStanding));
-    // Means over six slots: 25, 20, 15, then 10.
-    for (int i = 1; i <= 3; ++i) EXPECT_FALSE(cycle(kInTheAir)) << i << " cycles in the air";
-    for (int i = 4; i <= 8; ++i) EXPECT_TRUE(cycle(kInTheAir)) << i << " cycles in the air";
+    // Force means over six slots: 25, 20, 15, then 10 (gravity mean below 7.5 from the second).
+    for (int i = 1; i <= 3; ++i) EXPECT_FALSE(cycle(kFalling)) << i << " cycles falling";
+    for (int i = 4; i <= 8; ++i) EXPECT_TRUE(cycle(kFalling)) << i << " cycles falling";
     // Back on the feet: means 5, 10, then 15.
     for (int i = 1; i <= 2; ++i) EXPECT_TRUE(cycle(kStanding)) << i << " cycles standing";
     for (int i = 3; i <= 6; ++i) EXPECT_FALSE(cycle(kStanding)) << i << " cycles standing";
 }
 
-TEST_F(FallDownTest, NoFootContactIsDownWhateverTheAccelerometer)
+// An upright robot without foot contact (just beamed, or in the air for a
+// moment) is not down; without foot force, a lying or tilted one is.
+TEST_F(FallDownTest, BeamedUprightThenStandingIsNeverDown)
 {
-    for (int i = 0; i < 6; ++i) EXPECT_TRUE(cycle(kInTheAir)) << "cycle " << i;
+    const Reading beamed{0.0f, {0.0f, 0.0f, 9.81f}, {}};
+    for (int i = 0; i < 99; ++i) ASSERT_FALSE(cycle(beamed)) << "beam cycle " << i;
+    for (int i = 0; i < 12; ++i) EXPECT_FALSE(cycle(kStanding)) << "standing cycle " << i;
 }
 
 struct DownCase
@@ -88,7 +93,21 @@ TEST_P(DownTest, MeansOfSteadyReadings)
 INSTANTIATE_TEST_SUITE_P(Readings, DownTest, ::testing::Values(
     DownCase{"Standing", kStanding, false},
     DownCase{"ForceAtThreshold", {12.0f, {0, 0, 9.8f}, {}}, false},
-    DownCase{"ForceBelowThreshold", {11.9f, {0, 0, 9.8f}, {}}, true},
+    DownCase{"ForceBelowThresholdUpright", {11.9f, {0, 0, 9.8f}, {}}, false},
+    DownCase{"AirborneUpright", {0.0f, {0, 0, 9.81f}, {}}, false},
+    DownCase{"AirborneAtUprightLimit", {0.0f, {0, 0, 7.5f}, {}}, false},
+    DownCase{"AirborneBelowUprightLimit", {0.0f, {0, 0, 7.4f}, {}}, true},
+    DownCase{"ForceBelowThresholdTilted", {11.9f, {0, 0, 7.4f}, {}}, true},
+    DownCase{"OnTheBackNoForce", {0.0f, {0, 9.81f, 0}, {}}, true},
+    DownCase{"OnTheBackWithForce", {30.0f, {0, 9.81f, 0}, {}}, true},
+    DownCase{"OnTheFrontNoForce", {0.0f, {0, -9.81f, 0}, {}}, true},
+    DownCase{"OnTheFrontWithForce", {30.0f, {0, -9.81f, 0}, {}}, true},
+    DownCase{"OnTheLeftNoForce", {0.0f, {9.81f, 0, 0}, {}}, true},
+    DownCase{"OnTheLeftWithForce", {30.0f, {9.81f, 0, 0}, {}}, true},
+    DownCase{"OnTheRightNoForce", {0.0f, {-9.81f, 0, 0}, {}}, true},
+    DownCase{"OnTheRightWithForce", {30.0f, {-9.81f, 0, 0}, {}}, true},
+    // 50 degrees forward: (0, -9.81 sin 50, 9.81 cos 50).
+    DownCase{"Tilted50NoForce", {0.0f, {0, -7.515f, 6.306f}, {}}, true},
     DownCase{"SidewaysAccAtLimit", {30.0f, {7.5f, 0, 6.0f}, {}}, false},
     DownCase{"SidewaysAccBeyond", {30.0f, {-7.6f, 0, 6.0f}, {}}, true},
     DownCase{"ForwardAccBeyond", {30.0f, {0, 7.6f, 6.0f}, {}}, true},

@@ -2,8 +2,9 @@
 #define TESTS_SUPPORT_SKILLSCENE_H
 
 // One call that writes a whole scene into WorldModel::instance() for the
-// skill tests: uniform number, server time, play mode, own pose with its
-// global confidence, the ball, other players and the robot's posture.
+// skill and tactic tests: uniform number, server time, play mode, own pose
+// with its global confidence, the ball, other players, fall flags, heard
+// ball distances and the robot's posture.
 //
 //     SkillScene().me(1, 2, 30).ball(3, 2).apply();
 //
@@ -62,6 +63,14 @@ public:
         return *this;
     }
     SkillScene& posture(Posture p) { mPosture = p; return *this; }
+    // A player marked as lying on the ground.
+    SkillScene& fallen(Object o) { mFallen.push_back(o); return *this; }
+    // A teammate's announced ball distance, heard cyclesAgo cycles ago.
+    SkillScene& heard(Object o, double distance, int cyclesAgo = 0)
+    {
+        mHeard.push_back({o, {distance, cyclesAgo}});
+        return *this;
+    }
 
     void apply() const
     {
@@ -72,8 +81,18 @@ public:
         wm.setMyPos(mMyPos);
         wm.setMyAngle(mHeading);
         wm.setJointAngle(JID_HEAD_1, 0.0);
-        wm.mutableObjectVision(wm.getMyObject()).timeLastLocalized = mTime - mMyAge * kCycle;
+        VisionSense& self = wm.mutableObjectVision(wm.getMyObject());
+        self.globalPos = mMyPos;
+        self.timeLastLocalized = mTime - mMyAge * kCycle;
         for (const auto& [o, seen] : mObjects) place(wm, o, seen.first, seen.second);
+        for (Object o : mFallen) wm.setIsObjectFallDown(o, true);
+        for (const auto& [o, said] : mHeard)
+        {
+            sayDistanceToBallInfo info;
+            info.distance = said.first;
+            info.seeTime = mTime - said.second * kCycle;
+            wm.setSayDisanceToBallInfo(o, info);
+        }
         applyPosture(wm);
     }
 
@@ -131,6 +150,8 @@ private:
     int mMyAge = 0;
     std::vector<std::pair<Object, std::pair<salt::Vector3f, int>>> mObjects;
     Posture mPosture = Posture::STANDING;
+    std::vector<Object> mFallen;
+    std::vector<std::pair<Object, std::pair<double, int>>> mHeard;
 };
 
 #endif

@@ -1,24 +1,18 @@
 #ifndef TESTS_SUPPORT_TACTICTESTING_H
 #define TESTS_SUPPORT_TACTICTESTING_H
 
+// Fixture of the tactic tests (in rovan_skill_tests, against the recording
+// switch): the tactic keeps pointers to the world model, the switch and the
+// skills, so it is deleted together with them.
+
 #include <initializer_list>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "Actions/ActionSwitchMechanism.h"
-#include "Actions/HeadAction.h"
-#include "Actions/Kick.h"
-#include "Actions/PeriodicFade.h"
-#include "Actions/Say.h"
-#include "Actions/WalkOmni.h"
-#include "Skills/Skills.h"
 #include "Tactic/Tactic.h"
-#include "WorldModel/WorldModel.h"
-#include "support/TeamScene.h"
+#include "support/SkillScene.h"
+#include "support/SkillTest.h"
 
-// A fresh tactic over a fresh world model in every test.
-class TacticTest : public ::testing::Test
+class TacticTest : public SkillTest
 {
 protected:
     void SetUp() override { reset(); }
@@ -26,18 +20,13 @@ protected:
     static void reset()
     {
         Tactic::deleteT();
-        Skills::deleteT();
-        ActionSwitchMechanism::deleteT();
-        HeadAction::deleteT();
-        Say::deleteT();
-        PeriodicFade::deleteT();
-        WalkOmni::deleteT();
-        Kick::deleteT();
-        WorldModel::deleteT();
+        deleteSkillSingletons();
     }
     static Tactic& tactic() { return *Tactic::instance(); }
+    static WorldModel& wm() { return *WorldModel::instance(); }
 };
 
+// The given entries, then OBJECT_MAX up to size.
 inline std::vector<Object> objects(std::initializer_list<Object> head, std::size_t size)
 {
     std::vector<Object> list(head);
@@ -48,11 +37,6 @@ inline std::vector<Object> objects(std::initializer_list<Object> head, std::size
 inline Object teammate(int num)
 {
     return static_cast<Object>(TEAMMATE_1 + num - 1);
-}
-
-inline Object opponent(int num)
-{
-    return static_cast<Object>(OPPONENT_1 + num - 1);
 }
 
 #endif
