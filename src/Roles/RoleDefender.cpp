@@ -111,11 +111,11 @@ std::string RoleDefender::chaseBall(float oppDistCloseToBall)
     const salt::Vector3f& b = BallPos;
     const salt::Vector3f& m = MyPos;
     updateKickLatch();
-    if (mPlayOn.GoalKickFlag) return pending::kickBall(ACS, mPlayOn.goal);
+    if (mPlayOn.GoalKickFlag) return SKS->kickBall(mPlayOn.goal);
     if (b.x() - 0.2 > m.x() && std::fabs(b.y()) < 8.0) return walkToBall();
     if (b.x() < kGoalMouthX && std::fabs(b.y()) < kGoalMouthY) return clearGoalMouth();
     if (b.x() < kGoalMouthX && oppDistCloseToBall < 0.8) return walkToBall();
-    if (flatDist(globalPos(first(TAC->oppAllDistToMe)), m) > 1.5) return pending::fastDribbleToPoint(SKS, mPlayOn.goal);
+    if (flatDist(globalPos(first(TAC->oppAllDistToMe)), m) > 1.5) return SKS->fastDribbleToPoint(mPlayOn.goal);
     return walkToBall();
 }
 
@@ -131,7 +131,7 @@ std::string RoleDefender::clearGoalMouth()
         if (r.x() > 0.0f) return SKS->walkOmniForward(kStepSpeed, HEAD_FOCUS_ON_OBJECT, BALL);
         return SKS->walkOmniBackward(kBackStepSpeed, HEAD_FOCUS_ON_OBJECT, BALL);
     }
-    return pending::fastDribbleToPoint(SKS, mPlayOn.goal);
+    return SKS->fastDribbleToPoint(mPlayOn.goal);
 }
 
 std::string RoleDefender::waitForTeammate()
@@ -165,7 +165,7 @@ std::string RoleDefender::kickIn(TeamSide side, const salt::Vector3f& b, float b
 {
     if (ours(side))
     {
-        if (b.x() < kDefensiveLine && isFirst(TAC->ourAllDistToBall)) return pending::SideKick(ACS);
+        if (b.x() < kDefensiveLine && isFirst(TAC->ourAllDistToBall)) return SKS->SideKick();
         if (isFirst(TAC->ourDefensiveEquivalentDistToBall))
             return ACS->doAction(WAIT, HEAD_SWING_AROUND_OBJECT, BALL);
         return walkTo(TAC->getDefensiveStrategyPos(first(TAC->ourAllDistToBall)));

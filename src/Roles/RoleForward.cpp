@@ -64,14 +64,14 @@ std::string RoleForward::attack(double maxShotX, float MyDisToBall, float OppDis
     if (s.GoalKickFlag || shotOpen)
     {
         s.GoalKickFlag = true;
-        return pending::kickBall(ACS, s.Goal);
+        return SKS->kickBall(s.Goal);
     }
-    if (std::fabs(b.y()) > 0.9 && b.x() > 13.0) return pending::fastDribbleToPoint(SKS, s.Goal);
+    if (std::fabs(b.y()) > 0.9 && b.x() > 13.0) return SKS->fastDribbleToPoint(s.Goal);
     const bool ballAhead = b.x() < 11.0 && b.x() > s.MyPos.x() + 0.1 && std::fabs(WM->getBodyRelAngle(BALL)) < 45.0;
     if (std::fabs(b.y()) < 6.5 &&
         (MyDisToBall > 1.0 || OppDisToBall < MyDisToBall || OppDisToBall < 0.5 || ballAhead))
         return walkToBall();
-    return pending::fastDribbleToPoint(SKS, s.Goal);
+    return SKS->fastDribbleToPoint(s.Goal);
 }
 
 std::string RoleForward::defend(float MyDisToBall)
@@ -89,7 +89,7 @@ std::string RoleForward::defend(float MyDisToBall)
     }
     if ((MyDisToBall >= 1.0 || b.x() > s.MyPos.x()) && std::fabs(b.x()) < 14.0 && std::fabs(b.y()) < 9.0)
         return walkToBall();
-    return pending::fastDribbleToPoint(SKS, s.Goal);
+    return SKS->fastDribbleToPoint(s.Goal);
 }
 
 std::string RoleForward::BeforeKickOff()
@@ -113,7 +113,7 @@ std::string RoleForward::kickOff(TeamSide side)
     {
         if (!isFirst(TAC->ourAllDistToBall)) return pending::keepDirToTarget(SKS, WM->getBallPos());
         if (WM->getBallDist() > 1.5) return walkToBall();
-        return pending::KickOff(ACS, point(15.0f, static_cast<float>(-FieldWidth / 4.0)));
+        return SKS->KickOff(point(15.0f, static_cast<float>(-FieldWidth / 4.0)));
     }
     const salt::Vector3f p = TAC->getForwardKickOffOtherPos();
     if (flatDist(p, MyPos) >= kKickOffPointReached) return walkTo(p);
@@ -154,8 +154,8 @@ std::string RoleForward::kickIn(TeamSide side, KickInState& s)
     const double y = std::fabs(WM->getBallPos().y());
     if (isFirst(TAC->ourAllDistToBall))
     {
-        if (y > kSideKickLine) return pending::SideKick(ACS);
-        if (y < kSideKickLine) return pending::kickBall(ACS);
+        if (y > kSideKickLine) return SKS->SideKick();
+        if (y < kSideKickLine) return SKS->kickBall();
     }
     return pending::keepDirToTarget(SKS, WM->getBallPos());
 }
@@ -173,7 +173,7 @@ std::string RoleForward::Corner_Kick_Right()
 std::string RoleForward::cornerKick(TeamSide side)
 {
     if (!ours(side)) return walkTo(TAC->GetWaitStrategyPos());
-    if (isFirst(TAC->ourAllDistToBall)) return pending::SideKick(ACS, point(7.5f, 0.0f));
+    if (isFirst(TAC->ourAllDistToBall)) return SKS->SideKick(point(7.5f, 0.0f));
     return pending::keepDirToTarget(SKS, WM->getBallPos());
 }
 

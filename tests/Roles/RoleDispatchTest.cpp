@@ -45,11 +45,11 @@ const Row kRows[] = {
      [] { return RoleTest::walkTo(Tactic::instance()->getDefensiveHomePos(RT_DEFENDRE_LEFT, RoleTest::at(3, 2))); }},
     {PM_Goal_Left, TEAM_LEFT, RoleTest::waitForBall, RoleTest::waitForBall},
     {PM_Goal_Right, TEAM_LEFT, RoleTest::waitForBall, RoleTest::waitForBall},
-    {PM_KickIn_Left, TEAM_LEFT, [] { return pending::kickBall(ActionSwitchMechanism::instance()); },
+    {PM_KickIn_Left, TEAM_LEFT, [] { return Skills::instance()->kickBall(); },
      [] { return RoleTest::walkTo(Tactic::instance()->getDefensiveStrategyPos(TEAMMATE_4)); }},
     {PM_KickIn_Left, TEAM_RIGHT, [] { return RoleTest::walkTo(RoleTest::at(0.5f, 2)); },
      [] { return RoleTest::walkTo(Tactic::instance()->getDefensiveHomePos(RT_DEFENDRE_LEFT, RoleTest::at(3, 2))); }},
-    {PM_KickIn_Right, TEAM_RIGHT, [] { return pending::kickBall(ActionSwitchMechanism::instance()); },
+    {PM_KickIn_Right, TEAM_RIGHT, [] { return Skills::instance()->kickBall(); },
      [] { return RoleTest::walkTo(Tactic::instance()->getDefensiveStrategyPos(TEAMMATE_4)); }},
     {PM_Goal_Kick_Left, TEAM_LEFT, RoleTest::waitForBall, RoleTest::waitForBall},
     {PM_Goal_Kick_Left, TEAM_RIGHT, RoleTest::waitForBall,
@@ -58,10 +58,10 @@ const Row kRows[] = {
     {PM_Corner_Kick_Right, TEAM_LEFT, [] { return RoleTest::walkTo(Tactic::instance()->GetWaitStrategyPos()); },
      [] { return RoleTest::walkTo(Tactic::instance()->getDefensiveHomePos(RT_DEFENDRE_LEFT, RoleTest::at(3, 2))); }},
     {PM_Corner_Kick_Left, TEAM_LEFT,
-     [] { return pending::SideKick(ActionSwitchMechanism::instance(), RoleTest::at(7.5f, 0)); },
+     [] { return Skills::instance()->SideKick(RoleTest::at(7.5f, 0)); },
      [] { return RoleTest::walkTo(Position::instance()->getHomePos()); }},
     {PM_Corner_Kick_Right, TEAM_RIGHT,
-     [] { return pending::SideKick(ActionSwitchMechanism::instance(), RoleTest::at(7.5f, 0)); },
+     [] { return Skills::instance()->SideKick(RoleTest::at(7.5f, 0)); },
      [] { return RoleTest::walkTo(Position::instance()->getHomePos()); }},
     {PM_Offside_Left, TEAM_LEFT, RoleTest::waitForBall, RoleTest::waitForBall},
     {PM_Offside_Right, TEAM_LEFT, RoleTest::waitForBall, RoleTest::waitForBall},
@@ -159,16 +159,16 @@ TEST_F(RoleDispatch, OwnPositionRefreshesFromConfidence994)
 }
 
 // The defender's ball copy is refreshed only above 9.6 (single precision):
-// at exactly 9.6 it still holds the home line for the old ball up field.
+// at exactly 9.6 it still walks to its home line for the old ball up field.
 TEST_F(RoleDispatch, BallPositionRefreshesOnlyAbove96)
 {
     for (double confidence : {9.6, 9.62})
     {
         SCOPED_TRACE(confidence);
         reset();
-        apply(SkillScene().unum(4).me(-5, 0, 0).ball(3, 2));
+        apply(SkillScene().unum(4).me(-5, 0, 180).ball(3, 2));
         RoleDefender::instance()->execute(RT_DEFENDRE_LEFT);
-        apply(SkillScene().unum(4).me(-5, 0, 0).ball(-8, 2));
+        apply(SkillScene().unum(4).me(-5, 0, 180).ball(-8, 2));
         SkillScene::setGlobalConfidence(BALL, confidence);
         const salt::Vector3f home = tactic().getDefensiveHomePos(RT_DEFENDRE_LEFT, at(3, 2));
         const Cycle got = next(defender(RT_DEFENDRE_LEFT));
