@@ -90,6 +90,21 @@ public:
         return next(call);
     }
 
+    // Cycles over fresh singletons: scene i, then call i (or the one call);
+    // the last cycle.
+    static Cycle run(const std::vector<Scene>& scenes, const std::vector<Call>& calls)
+    {
+        reset();
+        Cycle last;
+        for (std::size_t i = 0; i < scenes.size(); ++i)
+        {
+            scenes[i]();
+            sortLists();
+            last = next(calls[i < calls.size() ? i : calls.size() - 1]);
+        }
+        return last;
+    }
+
     // One more call on the singletons as they are.
     static Cycle next(const Call& call)
     {
