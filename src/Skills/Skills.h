@@ -85,8 +85,10 @@ public:
     std::string noDirKickBallLeft45();
     std::string noDirKickBallRight45();
 
-    // The dribble's phase machine, for tests.
+    // State of the dribble and of the counted kicks, for tests.
     DribbleState& dribbleState() { return mDribble; }
+    CountedKickState& noDirKickState() { return mNoDirKick; }
+    CountedKickState& kickOffState() { return mKickOff; }
 
 private:
     struct DribbleView;

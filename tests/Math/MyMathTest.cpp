@@ -105,3 +105,25 @@ TEST(MyMath, IsNaNOnlyWhenAllComponentsAre)
     EXPECT_TRUE(isNaN({kNaN, kNaN, kNaN}));
     EXPECT_FALSE(isNaN({0, 0, 0}));
 }
+
+// Unit vectors on the ground plane: height plays no part; a vector without
+// planar length has no direction and gives the caller's fallback.
+TEST(MyMath, PlanarUnit)
+{
+    struct Row { salt::Vector3f v; salt::Vector3f want; };
+    const salt::Vector3f fallback(-1.0f, 0.0f, 0.0f);
+    const Row rows[] = {
+        {salt::Vector3f(3, 4, 7), salt::Vector3f(0.6f, 0.8f, 0)},
+        {salt::Vector3f(1, 0, 0.4f), salt::Vector3f(1, 0, 0)},
+        {salt::Vector3f(0, -2, 0), salt::Vector3f(0, -1, 0)},
+        {salt::Vector3f(0, 0, 5), fallback},
+        {salt::Vector3f(0, 0, 0), fallback},
+    };
+    for (const Row& row : rows)
+    {
+        const salt::Vector3f got = planarUnit(row.v, fallback);
+        EXPECT_FLOAT_EQ(got.x(), row.want.x());
+        EXPECT_FLOAT_EQ(got.y(), row.want.y());
+        EXPECT_EQ(got.z(), row.want.z());
+    }
+}

@@ -15,6 +15,7 @@
 // confidence c exactly; a confidence is set through the time last seen or
 // localised.
 
+#include <cmath>
 #include <ostream>
 #include <utility>
 #include <vector>
@@ -106,6 +107,39 @@ public:
     {
         WorldModel& wm = *WorldModel::instance();
         wm.mutableObjectVision(o).timeLastLocalized = wm.getServerTime() - (10.0 - c);
+    }
+
+    // Sees the ball (now) where getBodyRelPos(BALL) reads exactly (x, y),
+    // searching the float distance and the bearing near the exact values;
+    // the global position follows from the own pose. False when no sighting
+    // near them reads exactly (x, y).
+    static bool ballAt(float x, float y)
+    {
+        WorldModel& wm = *WorldModel::instance();
+        VisionSense& vs = wm.mutableObjectVision(BALL);
+        const double rad = std::atan2(static_cast<double>(y), static_cast<double>(x));
+        const float d0 = std::hypot(x, y);
+        const double h = wm.getMyAngle() * M_PI / 180.0;
+        vs.globalPos = wm.getMyPos() + salt::Vector3f(static_cast<float>(x * std::cos(h) - y * std::sin(h)),
+                                                      static_cast<float>(x * std::sin(h) + y * std::cos(h)), 0.0f);
+        vs.globalPos.z() = 0.04f;
+        vs.timeLastSeen = vs.timeLastLocalized = wm.getServerTime();
+        vs.phi = 0.0;
+        for (int k = -4; k <= 4; ++k)
+        {
+            float d = d0;
+            for (int i = 0; i < std::abs(k); ++i) d = std::nextafter(d, k < 0 ? 0.0f : 1.0f);
+            vs.localPos = salt::Vector3f(d, 0.0f, 0.0f);
+            vs.distance = d;
+            for (int j = 0; j <= 2000; ++j)
+            {
+                const double step = (j % 2 ? 1 : -1) * (j / 2) * 1e-9;
+                vs.theta = (rad + step) * 180.0 / M_PI - wm.getJointAngle(JID_HEAD_1);
+                const salt::Vector3f rel = wm.getBodyRelPos(BALL);
+                if (rel.x() == x && rel.y() == y) return true;
+            }
+        }
+        return false;
     }
 
 private:
