@@ -5,7 +5,6 @@
 
 #include "Actions/ActionSwitchMechanism.h"
 #include "Math/MyMath.h"
-#include "Roles/PendingCalls.h"
 #include "WorldModel/Position.h"
 
 namespace {
@@ -80,7 +79,7 @@ std::string RoleDefender::PlayOn()
     }
     const float oppDistCloseToBall = static_cast<float>(flatDist(BallPos, globalPos(first(TAC->oppAllDistToBall))));
     if (BallPos.x() > kDefensiveLine) return holdHomeLine();
-    if (pending::isMeMostCloseToBallForDefender(TAC, WM)) return chaseBall(oppDistCloseToBall);
+    if (TAC->isMeMostCloseToBallForDefender()) return chaseBall(oppDistCloseToBall);
     return waitForTeammate();
 }
 
@@ -88,10 +87,10 @@ std::string RoleDefender::holdHomeLine()
 {
     StragePos = TAC->getDefensiveHomePos(getMyRoleType(), BallPos);
     const Object mate = first(TAC->ourAllDistToMe);
-    if (seenDistance(mate) < 1.0) return pending::avoidObstacle(SKS, MyPos, StragePos, mate);
+    if (seenDistance(mate) < 1.0) return TAC->avoidObstacle(MyPos, StragePos, mate);
     if (flatDist(MyPos, StragePos) <= kHomeReached)
     {
-        if (std::fabs(WM->getBodyRelAngle(BallPos)) > 10.0) return pending::keepDirToTarget(SKS, BallPos);
+        if (std::fabs(WM->getBodyRelAngle(BallPos)) > 10.0) return TAC->keepDirToTarget(BallPos);
         return wait();
     }
     return walkTo(StragePos);
@@ -142,7 +141,7 @@ std::string RoleDefender::waitForTeammate()
     if (b.x() < kGoalMouthX && std::fabs(b.y()) < kGoalMouthY && m.x() < kGoalAreaX && std::fabs(m.y()) < kGoalAreaY)
         return walkTo(m + point(1.5f, 0.0f));
     const Object mate = first(TAC->ourAllDistToMe);
-    if (flatDist(m, globalPos(mate)) < 1.0) return pending::avoidObstacle(SKS, m, stgPos, mate);
+    if (flatDist(m, globalPos(mate)) < 1.0) return TAC->avoidObstacle(m, stgPos, mate);
     if (flatDist(m, stgPos) < kWaitReached)
     {
         if (std::fabs(WM->getBodyRelAngle(BALL)) > 30.0) return SKS->turnToObject(BALL, 10);

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "Math/MyMath.h"
-#include "Roles/PendingCalls.h"
 
 namespace {
 // x of the line between attack and defence.
@@ -54,7 +53,7 @@ std::string RoleForward::attack(double maxShotX, float MyDisToBall, float OppDis
 {
     PlayOnState& s = mPlayOn;
     const salt::Vector3f& b = s.BallPos;
-    if (!pending::isMeMostCloseToBall(TAC, WM)) return pending::movingWithoutBall(SKS, TAC);
+    if (!TAC->isMeMostCloseToBall()) return TAC->movingWithoutBall();
     if (OppDisToMe < 0.8 || WM->getBallDist() > 1.0) s.GoalKickFlag = false;
 
     const double myX = WM->getMyPos().x();
@@ -78,7 +77,7 @@ std::string RoleForward::defend(float MyDisToBall)
 {
     PlayOnState& s = mPlayOn;
     const salt::Vector3f& b = s.BallPos;
-    if (!pending::isLastOfTheForward(TAC, WM)) return walkTo(TAC->getForwardWaitPos());
+    if (!TAC->isLastOfTheForward()) return walkTo(TAC->getForwardWaitPos());
     if (!isFirst(TAC->ourAllDistToBall))
     {
         // With no opponent placed recently there is nobody to harry: go for the ball.
@@ -111,7 +110,7 @@ std::string RoleForward::kickOff(TeamSide side)
 {
     if (ours(side))
     {
-        if (!isFirst(TAC->ourAllDistToBall)) return pending::keepDirToTarget(SKS, WM->getBallPos());
+        if (!isFirst(TAC->ourAllDistToBall)) return TAC->keepDirToTarget(WM->getBallPos());
         if (WM->getBallDist() > 1.5) return walkToBall();
         return SKS->KickOff(point(15.0f, static_cast<float>(-FieldWidth / 4.0)));
     }
@@ -148,7 +147,7 @@ std::string RoleForward::kickIn(TeamSide side, KickInState& s)
             if (flatDist(s.stragePos, s.oldStragePos) > kWaitPointMoves) s.oldStragePos = s.stragePos;
             return walkTo(s.oldStragePos);
         }
-        if (pending::isMeMostCloseToBall(TAC, WM)) return walkTo(s.BallPos + point(-2.5f, 0.0f));
+        if (TAC->isMeMostCloseToBall()) return walkTo(s.BallPos + point(-2.5f, 0.0f));
         return walkTo(TAC->getForwardStrategyPos());
     }
     const double y = std::fabs(WM->getBallPos().y());
@@ -157,7 +156,7 @@ std::string RoleForward::kickIn(TeamSide side, KickInState& s)
         if (y > kSideKickLine) return SKS->SideKick();
         if (y < kSideKickLine) return SKS->kickBall();
     }
-    return pending::keepDirToTarget(SKS, WM->getBallPos());
+    return TAC->keepDirToTarget(WM->getBallPos());
 }
 
 std::string RoleForward::Corner_Kick_Left()
@@ -174,7 +173,7 @@ std::string RoleForward::cornerKick(TeamSide side)
 {
     if (!ours(side)) return walkTo(TAC->GetWaitStrategyPos());
     if (isFirst(TAC->ourAllDistToBall)) return SKS->SideKick(point(7.5f, 0.0f));
-    return pending::keepDirToTarget(SKS, WM->getBallPos());
+    return TAC->keepDirToTarget(WM->getBallPos());
 }
 
 std::string RoleForward::Goal_Kick_Left()

@@ -2,6 +2,7 @@
 #define TACTIC_H
 
 #include <map>
+#include <string>
 #include <vector>
 
 #include "salt/vector.h"
@@ -64,6 +65,24 @@ public:
     void setTwoStraPoint(const std::vector<Object>& list, TObjectToPosMap& points, Object dribbleObject);
     void setThreeStraPoint(const std::vector<Object>& list, TObjectToPosMap& points, Object dribbleObject);
 
+    // Ball chaser: the forward (or defender) that goes for the ball. Fallen
+    // entries of the member list become OBJECT_MAX for the rest of the cycle.
+    bool isMeMostCloseToBall();
+    bool isMeMostCloseToBallForDefender();
+    // o is behind the ball, by less than x, in a trapezoid y to each side at
+    // the ball and y + z at x behind it.
+    bool isInDribbleBallArea(double x, double y, double z, Object o);
+    bool isLastOfTheForward();
+    bool isInWalk_OMINI_Zone();
+    bool InGoalieDefensiveArea(Object obj);
+
+    // Side-steps around a near, well-seen player; otherwise walks to targetPos.
+    std::string avoidObstacle(salt::Vector3f myPos, salt::Vector3f targetPos, Object obj);
+    std::string keepDirToTarget(salt::Vector3f targetPos);
+    // A forward without the ball: out of the ball's path, around teammates,
+    // to its strategic point.
+    std::string movingWithoutBall();
+
 private:
     // A position kept from call to call: taken on first use, then refreshed
     // only while its source is trusted.
@@ -100,6 +119,29 @@ private:
     salt::Vector3f assignToForwards(int firstEntry, const salt::Vector3f* points, int pointCount,
                                     double startValue) const;
 
+    bool isChaser(const std::vector<Object>& nearest, std::vector<Object>& members);
+    const salt::Vector3f& posOf(Object o) const;
+
+    // Side step chosen last by avoidObstacle, kept while it is called at
+    // least every other cycle.
+    struct AvoidState
+    {
+        bool started = false;
+        int oldCycle = 0;
+        bool left = false;
+        bool right = false;
+    };
+    struct MovingState
+    {
+        bool started = false;
+        salt::Vector3f oldStrategyPos;
+        salt::Vector3f ourPersonClosedToMePos;
+        bool atStrategyPosFlag = false;
+        bool avoidFreePlayerFlag = false;
+        bool flagTempStrategyPosLeft = false;
+        bool flagTempStrategyPosRight = false;
+    };
+
     WorldModel* WM;
     ActionSwitchMechanism* ACS;
     Skills* SKS;
@@ -109,6 +151,8 @@ private:
     HeldPos mWaitBall;
     HeldPos mDefensiveWaitBall;
     salt::Vector3f mDefensiveWaitBump{0.0f, 0.0f, 0.0f};
+    AvoidState mAvoid;
+    MovingState mMoving;
 };
 
 #endif

@@ -162,6 +162,49 @@ TEST_F(ConnectedPlayer, NoGetUpAfterTheBeamPhase)
     EXPECT_EQ(player->out().find("getUp"), std::string::npos) << player->out();
 }
 
+// Whole recorded sessions, with the role assignment asked every cycle after
+// the beam phase; a goal at the end makes the player beam once more, so
+// its last answer shows it got through the recording.
+struct RecordedSession
+{
+    const char* recording;
+    int unum;
+};
+
+class PlayerRecordedSession : public ConnectedPlayer, public ::testing::WithParamInterface<RecordedSession> {};
+
+TEST_P(PlayerRecordedSession, RunsToTheEndAndClosesCleanly)
+{
+    const RecordedSession& session = GetParam();
+    start("rovan", session.unum);
+    std::vector<std::string> messages = readRecording(session.recording);
+    ASSERT_GT(messages.size(), 200u);
+    messages.push_back("(time (now 600.00))(GS (sl 0) (sr 1) (t 300.00) (pm Goal_Left))");
+    server.sendFrame(messages[0]);
+    ASSERT_EQ(server.readFrame(), "(init (unum " + std::to_string(session.unum) + ")(teamname Kestro3D))");
+    for (std::size_t i = 1; i < messages.size(); ++i)
+    {
+        server.sendFrame(messages[i]);
+        server.discardInput();
+    }
+    std::string last;
+    while (!server.silentFor(2s)) last = server.readFrame().value_or(last);
+    EXPECT_TRUE(startsWith(last, "(beam ")) << last;
+    server.closeClient();
+    expectCleanEnd();
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PlayerRecordedSession,
+                         ::testing::Values(RecordedSession{"solo-left", 1}, RecordedSession{"solo-left", 7},
+                                           RecordedSession{"left-unum1", 1}, RecordedSession{"left-unum1", 7}),
+                         [](const ::testing::TestParamInfo<RecordedSession>& info) {
+                             std::string name = std::string(info.param.recording) + "_unum" +
+                                                std::to_string(info.param.unum);
+                             for (char& c : name)
+                                 if (c == '-') c = '_';
+                             return name;
+                         });
+
 TEST(PlayerStartUp, UnreachableServerExitsWithStatusOne)
 {
     int port = 0;

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "Math/MyMath.h"
-#include "Roles/PendingCalls.h"
 #include "support/RoleTest.h"
 
 namespace {
@@ -37,12 +36,20 @@ SkillScene withForwards(SkillScene s)
     return s;
 }
 
-// A full team with the ball on the own half: number 5 at the ball at
-// (-10.3, 0), defenders 3 and 6 far out on the wings, number 4 (me) a
+// The five forwards within 1.2 m of a ball at (x, 0): nearer than me.
+SkillScene aroundTheBall(SkillScene s, float x)
+{
+    const float spot[5][2] = {{0.5f, 0}, {0, 1}, {0, -1}, {0.8f, 0.8f}, {0.8f, -0.8f}};
+    for (int n = 7; n <= 11; ++n) s.teammate(n, x + spot[n - 7][0], spot[n - 7][1]);
+    return s;
+}
+
+// A full team with the ball on the own half: number 5 just behind the ball
+// at (-10.3, 0), defenders 3 and 6 far out on the wings, number 4 (me) a
 // defender too, near enough to get a waiting point.
 SkillScene waitingScene(float x, float y, double heading)
 {
-    return withForwards(SkillScene().unum(4).me(x, y, heading).teammate(5, -10, 0).teammate(3, -14, -9).teammate(6, -14, 9).ball(-10.3f, 0));
+    return withForwards(SkillScene().unum(4).me(x, y, heading).teammate(5, -10.6f, 0).teammate(3, -14, -9).teammate(6, -14, 9).ball(-10.3f, 0));
 }
 
 struct Case
@@ -56,52 +63,52 @@ struct Case
 const Case kPlayOnCases[] = {
     {"1.1 ball up field, a teammate seen 0.5 m away: avoids it",
      [] { RoleTest::apply(SkillScene().unum(4).me(-8, 0, 0).teammate(5, -8, 0.5f).ball(3, 0)); },
-     [] { return pending::avoidObstacle(Skills::instance(), RoleTest::at(-8, 0), RoleTest::at(-11.5f, -0.3f), TEAMMATE_5); }},
+     [] { return Tactic::instance()->avoidObstacle(RoleTest::at(-8, 0), RoleTest::at(-11.5f, -0.3f), TEAMMATE_5); }},
     {"1.2 at the home point facing the ball: waits",
      [] { RoleTest::apply(SkillScene().unum(4).me(-11.5f, -0.3f, 0).ball(3, 0)); }, RoleTest::waitForBall},
     {"1.2 0.29 m from the home point counts as reached",
      [] { RoleTest::apply(SkillScene().unum(4).me(-11.5f, -0.01f, 0).ball(3, 0)); }, RoleTest::waitForBall},
     {"1.2 at the home point facing away: turns to the ball",
      [] { RoleTest::apply(SkillScene().unum(4).me(-11.5f, -0.3f, 90).ball(3, 0)); },
-     [] { return pending::keepDirToTarget(Skills::instance(), RoleTest::at(3, 0)); }},
+     [] { return Tactic::instance()->keepDirToTarget(RoleTest::at(3, 0)); }},
     {"1.3 0.31 m from the home point: walks there",
      [] { RoleTest::apply(SkillScene().unum(4).me(-11.5f, 0.01f, 0).ball(3, 0)); },
      [] { return RoleTest::walkTo(RoleTest::at(-11.5f, -0.3f)); }},
     {"2.3 ball at my feet, the nearest opponent seen 5 m away: clears",
-     [] { RoleTest::apply(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0).opponent(2, 0, 0)); },
+     [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0).opponent(2, 0, 0))); },
      [] { return Skills::instance()->kickBall(RoleTest::at(15, 0)); }},
     {"2.4 ball at my feet ahead, no opponent placed: walks to it",
-     [] { RoleTest::apply(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0)); }, RoleTest::walkToBall},
+     [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0))); }, RoleTest::walkToBall},
     {"2.4 ball on x -1.0 is not up field",
-     [] { RoleTest::apply(SkillScene().unum(4).me(-3, 0, 0).ball(-1.0f, 0)); }, RoleTest::walkToBall},
+     [] { RoleTest::apply(aroundTheBall(SkillScene().unum(4).me(-3, 0, 0).ball(-1.0f, 0), -1.0f)); }, RoleTest::walkToBall},
     {"2.5.1 goal mouth, ball 0.18 m ahead: walks to it",
-     [] { RoleTest::apply(SkillScene().unum(4).me(-13.18f, 1, 0).ball(-13, 1)); }, RoleTest::walkToBall},
+     [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-13.18f, 1, 0).ball(-13, 1))); }, RoleTest::walkToBall},
     {"2.5.2 ball behind, slightly left: steps right",
-     [] { RoleTest::apply(SkillScene().unum(4).me(-13.4f, -0.1f, 0).ball(-13.5f, 0)); },
+     [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-13.4f, -0.1f, 0).ball(-13.5f, 0))); },
      [] { return Skills::instance()->walkOmniRight(0.8, HEAD_FOCUS_ON_OBJECT, BALL); }},
     {"2.5.2 ball behind, slightly right: steps left",
-     [] { RoleTest::apply(SkillScene().unum(4).me(-13.4f, 0.1f, 0).ball(-13.5f, 0)); },
+     [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-13.4f, 0.1f, 0).ball(-13.5f, 0))); },
      [] { return Skills::instance()->walkOmniLeft(0.8, HEAD_FOCUS_ON_OBJECT, BALL); }},
     {"2.5.2 ball just ahead, 0.5 m left: steps forward",
-     [] { RoleTest::apply(SkillScene().unum(4).me(-13.55f, -0.5f, 0).ball(-13.5f, 0)); },
+     [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-13.55f, -0.5f, 0).ball(-13.5f, 0))); },
      [] { return Skills::instance()->walkOmniForward(0.8, HEAD_FOCUS_ON_OBJECT, BALL); }},
     {"2.5.2 ball behind, 0.5 m left: steps back",
-     [] { RoleTest::apply(SkillScene().unum(4).me(-13.4f, -0.5f, 0).ball(-13.5f, 0)); },
+     [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-13.4f, -0.5f, 0).ball(-13.5f, 0))); },
      [] { return Skills::instance()->walkOmniBackward(0.6, HEAD_FOCUS_ON_OBJECT, BALL); }},
     {"2.5.2 ball behind, 1.2 m left: dribbles",
-     [] { RoleTest::apply(SkillScene().unum(4).me(-13.4f, -1.2f, 0).ball(-13.5f, 0)); },
+     [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-13.4f, -1.2f, 0).ball(-13.5f, 0))); },
      [] { return Skills::instance()->fastDribbleToPoint(RoleTest::at(15, 0)); }},
     {"2.6 beside the goal mouth, an opponent at the ball: walks to it",
-     [] { RoleTest::apply(SkillScene().unum(4).me(-12.5f, 4.5f, 0).ball(-13, 4).opponent(3, -13.3f, 4.3f)); },
+     [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-12.5f, 4.5f, 0).ball(-13, 4).opponent(3, -13.3f, 4.3f))); },
      RoleTest::walkToBall},
     {"2.7 beside the goal mouth, nobody near: dribbles",
-     [] { RoleTest::apply(SkillScene().unum(4).me(-12.5f, 4.5f, 0).ball(-13, 4)); },
+     [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-12.5f, 4.5f, 0).ball(-13, 4))); },
      [] { return Skills::instance()->fastDribbleToPoint(RoleTest::at(15, 0)); }},
     {"2.7 an opponent 1.2 m from me: walks to the ball",
-     [] { RoleTest::apply(SkillScene().unum(4).me(-5.5f, 0.3f, 0).ball(-6, 0).opponent(3, -5.5f, 1.5f)); },
+     [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-5.5f, 0.3f, 0).ball(-6, 0).opponent(3, -5.5f, 1.5f))); },
      RoleTest::walkToBall},
     {"2.7 the opponent 2.2 m from me: dribbles",
-     [] { RoleTest::apply(SkillScene().unum(4).me(-5.5f, 0.3f, 0).ball(-6, 0).opponent(3, -5.5f, 2.5f)); },
+     [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-5.5f, 0.3f, 0).ball(-6, 0).opponent(3, -5.5f, 2.5f))); },
      [] { return Skills::instance()->fastDribbleToPoint(RoleTest::at(15, 0)); }},
     {"3.1 another defender at the ball in the goal mouth, me in the goal area: steps out",
      [] { RoleTest::apply(SkillScene().unum(4).me(-13.5f, -1.5f, 0).teammate(5, -13.3f, 1).ball(-13.5f, 1)); },
@@ -109,7 +116,7 @@ const Case kPlayOnCases[] = {
     {"3.2 a teammate 0.5 m from me: avoids it",
      [] { RoleTest::apply(waitingScene(-8, -3, 0).teammate(6, -8, -2.5f)); },
      [] {
-         return pending::avoidObstacle(Skills::instance(), RoleTest::at(-8, -3),
+         return Tactic::instance()->avoidObstacle(RoleTest::at(-8, -3),
                                        Tactic::instance()->getDefensiveWaitPos(OBJECT_MAX), TEAMMATE_6);
      }},
     {"3.4 far from the waiting point: walks there",
@@ -153,41 +160,40 @@ TEST_F(DefenderRole, AtTheWaitingPointFacesTheBall)
 }
 
 // Mend: a teammate known only from team messages has no seen distance; it
-// does not make the defender at its home point step aside.
+// does not make the defender at its home point step aside. Seen at 0.76 m
+// ahead on the left, it does.
 TEST_F(DefenderRole, TeammateOnlyHeardDoesNotTriggerAvoidance)
 {
     const Scene heard = [] {
         apply(SkillScene().unum(4).me(-11.5f, -0.3f, 0).ball(3, 0));
-        heardTeammate(5, -11.5f, 0.2f);
+        heardTeammate(5, -11.2f, 0.1f);
     };
     reset();
     heard();
     sortLists();
     ASSERT_EQ(tactic().ourAllDistToMe.front(), TEAMMATE_5);
     EXPECT_EQ(cycle(heard, defender4()), cycle(heard, waitForBall));
-    const Scene seen = [] { apply(SkillScene().unum(4).me(-11.5f, -0.3f, 0).teammate(5, -11.5f, 0.2f).ball(3, 0)); };
-    EXPECT_EQ(cycle(seen, defender4()), cycle(seen, [] {
-                  return pending::avoidObstacle(Skills::instance(), at(-11.5f, -0.3f), at(-11.5f, -0.3f), TEAMMATE_5);
-              }));
+    const Scene seen = [] { apply(SkillScene().unum(4).me(-11.5f, -0.3f, 0).teammate(5, -11.2f, 0.1f).ball(3, 0)); };
+    EXPECT_EQ(cycle(seen, defender4()), cycle(seen, step(&Skills::walkOmniRight, 0.5)));
 }
 
 // Mend: a nearest opponent never seen does not drop the clearing latch.
 TEST_F(DefenderRole, ClearingLatch)
 {
-    const Scene start = [] { apply(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0).opponent(2, 0, 0)); };
+    const Scene start = [] { apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0).opponent(2, 0, 0))); };
     struct Row { const char* what; Scene then; Call expected; };
     const Row rows[] = {
         {"holds after the opponent came to 2.0 m",
-         [] { apply(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0).opponent(2, -5, 2)); }, clear()},
+         [] { apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0).opponent(2, -5, 2))); }, clear()},
         {"holds with the nearest opponent never seen",
          [] {
-             apply(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0));
+             apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0)));
              wm().mutableObjectVision(OPPONENT_2) = VisionSense();
          },
          clear()},
         {"released by an opponent seen 0.76 m away",
-         [] { apply(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0).opponent(2, -5, 0.5f)); }, walkToBall},
-        {"released by the ball 1.2 m away", [] { apply(SkillScene().unum(4).me(-5, 0, 0).ball(-3.8f, 0).opponent(2, 0, 0)); },
+         [] { apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0).opponent(2, -5, 0.5f))); }, walkToBall},
+        {"released by the ball 1.2 m away", [] { apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-3.8f, 0).opponent(2, 0, 0))); },
          walkToBall},
     };
     for (const Row& row : rows)

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "Agent/Agent.h"
-#include "Roles/PendingCalls.h"
 #include "support/RoleTest.h"
 
 namespace {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "Math/MyMath.h"
-#include "Roles/PendingCalls.h"
 #include "support/RoleTest.h"
 
 namespace {
@@ -28,7 +27,7 @@ struct Case
 const Case kPlayOnCases[] = {
     {"ball on the defensive line is attack: not the chaser, moves off the ball",
      [] { RoleTest::apply(SkillScene().unum(9).me(-3, 2, 0).teammate(7, -1.5f, 0).ball(-1.0f, 0)); },
-     [] { return pending::movingWithoutBall(Skills::instance(), Tactic::instance()); }},
+     [] { return Tactic::instance()->movingWithoutBall(); }},
     {"ball just behind the line is defence: not the last forward, waits",
      [] { RoleTest::apply(SkillScene().unum(9).me(-3, 2, 0).teammate(7, -1.5f, 0).ball(-1.01f, 0)); },
      [] { return RoleTest::walkTo(Tactic::instance()->getForwardWaitPos()); }},
@@ -121,7 +120,7 @@ TEST_F(ForwardRole, OurKickInBySideLine)
         {8.5f, [] { return skills().SideKick(); }},
         {-8.5f, [] { return skills().SideKick(); }},
         {7.9f, [] { return skills().kickBall(); }},
-        {8.0f, [] { return pending::keepDirToTarget(Skills::instance(), wm().getBallPos()); }},
+        {8.0f, [] { return Tactic::instance()->keepDirToTarget(wm().getBallPos()); }},
     };
     for (const Row& row : rows)
     {
@@ -140,7 +139,7 @@ TEST_F(ForwardRole, OurKickInBySideLine)
 TEST_F(ForwardRole, OurKickInOthersFaceTheBall)
 {
     const Scene scene = [] { apply(SkillScene().unum(9).playMode(PM_KickIn_Left).me(-2, 2, 0).teammate(7, 2, 7.5f).ball(2.3f, 7.9f)); };
-    EXPECT_EQ(cycle(scene, forward9()), cycle(scene, [] { return pending::keepDirToTarget(Skills::instance(), wm().getBallPos()); }));
+    EXPECT_EQ(cycle(scene, forward9()), cycle(scene, [] { return Tactic::instance()->keepDirToTarget(wm().getBallPos()); }));
 }
 
 // Their kick-in behind the line: the walked-to waiting point moves only for a
