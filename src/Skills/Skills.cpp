@@ -180,6 +180,13 @@ std::string Skills::wait(HeadActionType headType, Object obj)
     return ACS->doAction(WAIT, headType, obj);
 }
 
+// The ball skills' walks and motions: the head follows the ball.
+std::string Skills::walkToBall() { return walkOmni(BALL, false, HEAD_FOCUS_ON_OBJECT, BALL); }
+
+std::string Skills::walkTo(salt::Vector3f point) { return walkOmni(point, false, HEAD_FOCUS_ON_OBJECT, BALL); }
+
+std::string Skills::act(ActionType type) { return ACS->doAction(type, HEAD_FOCUS_ON_OBJECT, BALL); }
+
 std::string Skills::keepDir()
 {
     const double heading = WM->getMyAngle();

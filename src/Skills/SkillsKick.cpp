@@ -61,12 +61,6 @@ struct Skills::CountedKickBands
 };
 
 
-std::string Skills::walkToBall() { return walkOmni(BALL, false, HEAD_FOCUS_ON_OBJECT, BALL); }
-
-std::string Skills::walkTo(salt::Vector3f point) { return walkOmni(point, false, HEAD_FOCUS_ON_OBJECT, BALL); }
-
-std::string Skills::act(ActionType type) { return ACS->doAction(type, HEAD_FOCUS_ON_OBJECT, BALL); }
-
 std::string Skills::aimThenKick(double targetRelAngle)
 {
     if (targetRelAngle < -kAimSlack) return walkOmniTurnRight(HEAD_FOCUS_ON_OBJECT, BALL);
