@@ -61,6 +61,39 @@ void give(Tactic::TObjectToPosMap& points, Object o, const salt::Vector3f& p)
     if (o != OBJECT_MAX) points[o] = p;
 }
 
+// The lowest and highest player (by global y; the first on a tie) among the
+// first entries of a list, skipping one, and how many are ahead of x.
+struct Flanks
+{
+    Object low = OBJECT_MAX;
+    Object high = OBJECT_MAX;
+    int ahead = 0;
+};
+
+Flanks flanksOf(const WorldModel& wm, const std::vector<Object>& list, std::size_t entries, Object skip, float x)
+{
+    Flanks f;
+    double lowY = 1000.0;
+    double highY = -1000.0;
+    for (std::size_t i = 0; i < std::min(list.size(), entries); ++i)
+    {
+        if (list[i] == skip) continue;
+        const salt::Vector3f& p = wm.objectVision(list[i]).globalPos;
+        if (p.y() < lowY)
+        {
+            lowY = p.y();
+            f.low = list[i];
+        }
+        if (p.y() > highY)
+        {
+            highY = p.y();
+            f.high = list[i];
+        }
+        if (p.x() > x) ++f.ahead;
+    }
+    return f;
+}
+
 // Depth-first walk over every injective assignment of points to group
 // members, in lexicographic order of member positions; keeps the first
 // assignment with the smallest largest distance below the start value.
@@ -319,27 +352,9 @@ void Tactic::setTwoStraPoint(const std::vector<Object>& list, TObjectToPosMap& p
         s1 = band[bandRow(b.y())][0];
         s2 = band[bandRow(b.y())][1];
     }
-    Object minObject = OBJECT_MAX;
-    Object maxObject = OBJECT_MAX;
-    double minY = 1000.0;
-    double maxY = -1000.0;
-    for (std::size_t i = 0; i < std::min<std::size_t>(list.size(), 3); ++i)
-    {
-        if (list[i] == dribbleObject) continue;
-        const double y = WM->objectVision(list[i]).globalPos.y();
-        if (y < minY)
-        {
-            minY = y;
-            minObject = list[i];
-        }
-        if (y > maxY)
-        {
-            maxY = y;
-            maxObject = list[i];
-        }
-    }
-    give(points, minObject, s2);
-    give(points, maxObject, s1);
+    const Flanks f = flanksOf(*WM, list, 3, dribbleObject, b.x());
+    give(points, f.low, s2);
+    give(points, f.high, s1);
 }
 
 void Tactic::setThreeStraPoint(const std::vector<Object>& list, TObjectToPosMap& points, Object dribbleObject)
@@ -371,58 +386,38 @@ void Tactic::setThreeStraPoint(const std::vector<Object>& list, TObjectToPosMap&
         std::copy(band[bandRow(b.y())], band[bandRow(b.y())] + 3, s);
     }
     const std::size_t entries = std::min<std::size_t>(list.size(), 4);
-    Object minObject = OBJECT_MAX;
-    Object maxObject = OBJECT_MAX;
-    double minY = 1000.0;
-    double maxY = -1000.0;
-    int ahead = 0;
-    for (std::size_t i = 0; i < entries; ++i)
-    {
-        if (list[i] == dribbleObject) continue;
-        const salt::Vector3f& p = WM->objectVision(list[i]).globalPos;
-        if (p.y() < minY)
-        {
-            minY = p.y();
-            minObject = list[i];
-        }
-        if (p.y() > maxY)
-        {
-            maxY = p.y();
-            maxObject = list[i];
-        }
-        if (p.x() > b.x()) ++ahead;
-    }
+    const Flanks f = flanksOf(*WM, list, entries, dribbleObject, b.x());
     Object middle = OBJECT_MAX;
     for (std::size_t i = 0; i < entries && middle == OBJECT_MAX; ++i)
     {
         const Object o = list[i];
-        if (o != minObject && o != maxObject && o != dribbleObject) middle = o;
+        if (o != f.low && o != f.high && o != dribbleObject) middle = o;
     }
     if (middle == OBJECT_MAX)
     {
-        give(points, minObject, s[2]);
-        give(points, maxObject, s[0]);
+        give(points, f.low, s[2]);
+        give(points, f.high, s[0]);
         return;
     }
     const salt::Vector3f& m = WM->objectVision(middle).globalPos;
-    if ((ahead == 1 || ahead == 2) && m.x() > b.x())
+    if ((f.ahead == 1 || f.ahead == 2) && m.x() > b.x())
     {
         if (m.y() > b.y())
         {
             give(points, middle, s[0]);
-            give(points, maxObject, s[1]);
-            give(points, minObject, s[2]);
+            give(points, f.high, s[1]);
+            give(points, f.low, s[2]);
         }
         else
         {
             give(points, middle, s[2]);
-            give(points, minObject, s[1]);
-            give(points, maxObject, s[0]);
+            give(points, f.low, s[1]);
+            give(points, f.high, s[0]);
         }
         return;
     }
-    give(points, minObject, s[2]);
-    give(points, maxObject, s[0]);
+    give(points, f.low, s[2]);
+    give(points, f.high, s[0]);
     give(points, middle, s[1]);
 }
 
