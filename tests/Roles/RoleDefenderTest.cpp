@@ -52,65 +52,65 @@ SkillScene waitingScene(float x, float y, double heading)
 
 // Number 4 in open play. Home point for the ball at (3, 0): (-11.5, -0.3).
 const RoleCase kPlayOnCases[] = {
-    {"1.1 ball up field, a teammate seen 0.5 m away: avoids it",
+    {"ball up field, a teammate seen 0.5 m away: avoids it",
      [] { RoleTest::apply(SkillScene().unum(4).me(-8, 0, 0).teammate(5, -8, 0.5f).ball(3, 0)); },
      [] { return Tactic::instance()->avoidObstacle(RoleTest::at(-8, 0), RoleTest::at(-11.5f, -0.3f), TEAMMATE_5); }},
-    {"1.2 at the home point facing the ball: waits",
+    {"at the home point facing the ball: waits",
      [] { RoleTest::apply(SkillScene().unum(4).me(-11.5f, -0.3f, 0).ball(3, 0)); }, RoleTest::waitForBall},
-    {"1.2 0.29 m from the home point counts as reached",
+    {"0.29 m from the home point counts as reached",
      [] { RoleTest::apply(SkillScene().unum(4).me(-11.5f, -0.01f, 0).ball(3, 0)); }, RoleTest::waitForBall},
-    {"1.2 at the home point facing away: turns to the ball",
+    {"at the home point facing away: turns to the ball",
      [] { RoleTest::apply(SkillScene().unum(4).me(-11.5f, -0.3f, 90).ball(3, 0)); },
      [] { return Tactic::instance()->keepDirToTarget(RoleTest::at(3, 0)); }},
-    {"1.3 0.31 m from the home point: walks there",
+    {"0.31 m from the home point: walks there",
      [] { RoleTest::apply(SkillScene().unum(4).me(-11.5f, 0.01f, 0).ball(3, 0)); },
      [] { return RoleTest::walkTo(RoleTest::at(-11.5f, -0.3f)); }},
-    {"2.3 ball at my feet, the nearest opponent seen 5 m away: clears",
+    {"ball at my feet, the nearest opponent seen 5 m away: clears",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0).opponent(2, 0, 0))); },
      RoleTest::kickToGoal},
-    {"2.4 ball at my feet ahead, no opponent placed: walks to it",
+    {"ball at my feet ahead, no opponent placed: walks to it",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0))); }, RoleTest::walkToBall},
-    {"2.4 ball on x -1.0 is not up field",
+    {"ball on x -1.0 is not up field",
      [] { RoleTest::apply(aroundTheBall(SkillScene().unum(4).me(-3, 0, 0).ball(-1.0f, 0), -1.0f)); }, RoleTest::walkToBall},
-    {"2.5.1 goal mouth, ball 0.18 m ahead: walks to it",
+    {"goal mouth, ball 0.18 m ahead: walks to it",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-13.18f, 1, 0).ball(-13, 1))); }, RoleTest::walkToBall},
-    {"2.5.2 ball behind, slightly left: steps right",
+    {"ball behind, slightly left: steps right",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-13.4f, -0.1f, 0).ball(-13.5f, 0))); },
      [] { return Skills::instance()->walkOmniRight(0.8, HEAD_FOCUS_ON_OBJECT, BALL); }},
-    {"2.5.2 ball behind, slightly right: steps left",
+    {"ball behind, slightly right: steps left",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-13.4f, 0.1f, 0).ball(-13.5f, 0))); },
      [] { return Skills::instance()->walkOmniLeft(0.8, HEAD_FOCUS_ON_OBJECT, BALL); }},
-    {"2.5.2 ball just ahead, 0.5 m left: steps forward",
+    {"ball just ahead, 0.5 m left: steps forward",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-13.55f, -0.5f, 0).ball(-13.5f, 0))); },
      [] { return Skills::instance()->walkOmniForward(0.8, HEAD_FOCUS_ON_OBJECT, BALL); }},
-    {"2.5.2 ball behind, 0.5 m left: steps back",
+    {"ball behind, 0.5 m left: steps back",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-13.4f, -0.5f, 0).ball(-13.5f, 0))); },
      [] { return Skills::instance()->walkOmniBackward(0.6, HEAD_FOCUS_ON_OBJECT, BALL); }},
-    {"2.5.2 ball behind, 1.2 m left: dribbles",
+    {"ball behind, 1.2 m left: dribbles",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-13.4f, -1.2f, 0).ball(-13.5f, 0))); },
      RoleTest::dribbleToGoal},
-    {"2.6 beside the goal mouth, an opponent at the ball: walks to it",
+    {"beside the goal mouth, an opponent at the ball: walks to it",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-12.5f, 4.5f, 0).ball(-13, 4).opponent(3, -13.3f, 4.3f))); },
      RoleTest::walkToBall},
-    {"2.7 beside the goal mouth, nobody near: dribbles",
+    {"beside the goal mouth, nobody near: dribbles",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-12.5f, 4.5f, 0).ball(-13, 4))); },
      RoleTest::dribbleToGoal},
-    {"2.7 an opponent 1.2 m from me: walks to the ball",
+    {"an opponent 1.2 m from me: walks to the ball",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-5.5f, 0.3f, 0).ball(-6, 0).opponent(3, -5.5f, 1.5f))); },
      RoleTest::walkToBall},
-    {"2.7 the opponent 2.2 m from me: dribbles",
+    {"the opponent 2.2 m from me: dribbles",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-5.5f, 0.3f, 0).ball(-6, 0).opponent(3, -5.5f, 2.5f))); },
      RoleTest::dribbleToGoal},
-    {"3.1 another defender at the ball in the goal mouth, me in the goal area: steps out",
+    {"another defender at the ball in the goal mouth, me in the goal area: steps out",
      [] { RoleTest::apply(SkillScene().unum(4).me(-13.5f, -1.5f, 0).teammate(5, -13.3f, 1).ball(-13.5f, 1)); },
      [] { return RoleTest::walkTo(RoleTest::at(-12.0f, -1.5f)); }},
-    {"3.2 a teammate 0.5 m from me: avoids it",
+    {"a teammate 0.5 m from me: avoids it",
      [] { RoleTest::apply(waitingScene(-8, -3, 0).teammate(6, -8, -2.5f)); },
      [] {
          return Tactic::instance()->avoidObstacle(RoleTest::at(-8, -3),
                                        Tactic::instance()->getDefensiveWaitPos(OBJECT_MAX), TEAMMATE_6);
      }},
-    {"3.4 far from the waiting point: walks there",
+    {"far from the waiting point: walks there",
      [] { RoleTest::apply(waitingScene(-8, -1.5f, 0)); },
      [] { return RoleTest::walkTo(Tactic::instance()->getDefensiveWaitPos(OBJECT_MAX)); }},
 };
@@ -124,7 +124,7 @@ TEST_F(DefenderRole, PlayOnBranches)
     }
 }
 
-// 3.3: within 0.2 m of the waiting point the defender turns to a ball more
+// Within 0.2 m of the waiting point the defender turns to a ball more
 // than 30 degrees off, else waits.
 TEST_F(DefenderRole, AtTheWaitingPointFacesTheBall)
 {
@@ -150,7 +150,7 @@ TEST_F(DefenderRole, AtTheWaitingPointFacesTheBall)
     }
 }
 
-// Mend: a teammate known only from team messages has no seen distance; it
+// A teammate known only from team messages has no seen distance; it
 // does not make the defender at its home point step aside. Seen at 0.76 m
 // ahead on the left, it does.
 TEST_F(DefenderRole, TeammateOnlyHeardDoesNotTriggerAvoidance)
@@ -168,7 +168,7 @@ TEST_F(DefenderRole, TeammateOnlyHeardDoesNotTriggerAvoidance)
     EXPECT_EQ(cycle(seen, defender4()), cycle(seen, step(&Skills::walkOmniRight, 0.5)));
 }
 
-// Mend: a nearest opponent never seen does not drop the clearing latch.
+// A nearest opponent never seen does not drop the clearing latch.
 TEST_F(DefenderRole, ClearingLatch)
 {
     const Scene start = [] { apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0).opponent(2, 0, 0))); };

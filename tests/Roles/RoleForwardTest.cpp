@@ -69,7 +69,7 @@ TEST_F(ForwardRole, PlayOnBranches)
     }
 }
 
-// Mend: with no opponent placed recently there is nobody to harry; the
+// With no opponent placed recently there is nobody to harry; the
 // forward goes to the ball without the walk-type error line.
 TEST_F(ForwardRole, DefenceWithoutAnOpponentWalksToTheBall)
 {
