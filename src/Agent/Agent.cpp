@@ -71,9 +71,14 @@ void Agent::Think(std::string& message)
         return;
     }
     mLastPlayMode = pm;
-    const RoleType rt = TAC->returnMyRoleType();
-    auto it = role.find(rt);
-    message = it == role.end() ? std::string() : it->second->execute(rt);
+    message = playRole(role, TAC->returnMyRoleType());
+}
+
+std::string Agent::playRole(const std::map<RoleType, Role*>& table, RoleType rt)
+{
+    const auto it = table.find(rt);
+    if (it == table.end()) return Role::roleError();
+    return it->second->execute(rt);
 }
 
 bool Agent::StartUp(std::string& message)

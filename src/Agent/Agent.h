@@ -41,6 +41,10 @@ public:
     std::string InitiateAgent();
     void setupRoleMap();
 
+    // The cycle of the role that the table holds for rt; a role type without
+    // an entry prints "Role Error" and answers nothing.
+    static std::string playRole(const std::map<RoleType, Role*>& table, RoleType rt);
+
 private:
     // The digesting half of Sense: the message into the world model.
     void Digest(const std::string& message);

@@ -1,1 +1,9 @@
 // rovan-penalty definitions of the RoleGoalie functions that differ from the match.
+#include "Roles/RoleGoalie.h"
+
+// Stand-ins until the goalie's own play: wait watching the ball.
+std::string RoleGoalie::PlayOn() { return waitForBall(); }
+std::string RoleGoalie::Goal_Kick_Left() { return waitForBall(); }
+std::string RoleGoalie::Goal_Kick_Right() { return waitForBall(); }
+std::string RoleGoalie::Free_Kick_Left() { return waitForBall(); }
+std::string RoleGoalie::Free_Kick_Right() { return waitForBall(); }
