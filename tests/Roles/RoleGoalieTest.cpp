@@ -558,3 +558,45 @@ TEST_F(GoalieRole, FreeKickNonBlockerPressesTheOpponent)
 }
 
 } // namespace
+
+namespace {
+
+// The engine's options for the other programs' goalies.
+class GoalieGuardOptionsTest : public RoleTest
+{
+protected:
+    static Call guard(GoalieGuardOptions o)
+    {
+        return [o] {
+            GoalieGuard g;
+            GoalieGuardState s;
+            return g.play(s, o);
+        };
+    }
+};
+
+TEST_F(GoalieGuardOptionsTest, FixedBlockerHomePointStepAndDebugLines)
+{
+    // Both behind the ball, goalie 1 nearer: it blocks unless goalie 2 is fixed.
+    const Scene blocking = [] { apply(g1(-14, 0.5f).teammate(2, -14, -0.5f).ball(-12, 1)); };
+    GoalieGuardOptions fixed;
+    fixed.fixedBlocker = TEAMMATE_2;
+    EXPECT_EQ(cycle(blocking, guard(fixed)), cycle(blocking, [] { return walkTo(at(-14.4f, 0)); }));
+    GoalieGuardOptions stepFirst;
+    stepFirst.outOfPlaceStep = [] { return action(WALK_FORWARD); };
+    EXPECT_EQ(cycle(blocking, guard(stepFirst)), cycle(blocking, [] { return action(WALK_FORWARD); }));
+
+    const Scene away = [] { apply(g1(-13, 1).ball(3, 2)); };
+    GoalieGuardOptions home;
+    home.homePoint = at(-14, 0);
+    home.debugLines = true;
+    ::testing::internal::CaptureStdout();
+    const Cycle got = cycle(away, guard(home));
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "goalie: go home\n");
+    EXPECT_EQ(got, cycle(away, [] { return walkTo(at(-14, 0)); }));
+    ::testing::internal::CaptureStdout();
+    cycle(away, guard(GoalieGuardOptions()));
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+}
+
+} // namespace
