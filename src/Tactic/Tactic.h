@@ -78,6 +78,8 @@ public:
 
     // Side-steps around a near, well-seen player; otherwise walks to targetPos.
     std::string avoidObstacle(salt::Vector3f myPos, salt::Vector3f targetPos, Object obj);
+    // The same side steps; waits where avoidObstacle would walk.
+    std::string avoidObstacleOrWait(Object obj);
     std::string keepDirToTarget(salt::Vector3f targetPos);
     // A forward without the ball: out of the ball's path, around teammates,
     // to its strategic point.
@@ -118,6 +120,9 @@ private:
                                 double startValue) const;
     salt::Vector3f assignToForwards(int firstEntry, const salt::Vector3f* points, int pointCount,
                                     double startValue) const;
+
+    // The side step around obj, empty when none applies.
+    std::string sideStepAround(Object obj);
 
     bool isChaser(const std::vector<Object>& nearest, std::vector<Object>& members);
     const salt::Vector3f& posOf(Object o) const;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "Actions/ActionSwitchMechanism.h"
 #include "Math/MyMath.h"
 #include "Skills/Skills.h"
 #include "Tactic/Tactic.h"
@@ -97,6 +98,20 @@ bool Tactic::InGoalieDefensiveArea(Object obj)
 
 std::string Tactic::avoidObstacle(salt::Vector3f, salt::Vector3f targetPos, Object obj)
 {
+    const std::string step = sideStepAround(obj);
+    if (!step.empty()) return step;
+    return SKS->walkOmni(targetPos, false, HEAD_FOCUS_ON_OBJECT, BALL);
+}
+
+std::string Tactic::avoidObstacleOrWait(Object obj)
+{
+    const std::string step = sideStepAround(obj);
+    if (!step.empty()) return step;
+    return ACS->doAction(WAIT, HEAD_FOCUS_ON_OBJECT, BALL);
+}
+
+std::string Tactic::sideStepAround(Object obj)
+{
     const int cycle = WM->getCurrentCycle();
     if (!mAvoid.started)
     {
@@ -105,8 +120,7 @@ std::string Tactic::avoidObstacle(salt::Vector3f, salt::Vector3f targetPos, Obje
     }
     if (std::abs(mAvoid.oldCycle - cycle) > kAvoidMemoryCycles) mAvoid.left = mAvoid.right = false;
     mAvoid.oldCycle = cycle;
-    if (obj == OBJECT_MAX || WM->getLocalConfidence(obj) < kObstacleSeen)
-        return SKS->walkOmni(targetPos, false, HEAD_FOCUS_ON_OBJECT, BALL);
+    if (obj == OBJECT_MAX || WM->getLocalConfidence(obj) < kObstacleSeen) return std::string();
 
     const double angleMyToObj = WM->getBodyRelAngle(obj);
     std::cout << "angle--->" << angleMyToObj << std::endl;
@@ -122,7 +136,7 @@ std::string Tactic::avoidObstacle(salt::Vector3f, salt::Vector3f targetPos, Obje
         mAvoid.left = true;
         return SKS->walkOmniLeft(kSideStepSpeed, HEAD_FOCUS_ON_OBJECT, BALL);
     }
-    return SKS->walkOmni(targetPos, false, HEAD_FOCUS_ON_OBJECT, BALL);
+    return std::string();
 }
 
 std::string Tactic::keepDirToTarget(salt::Vector3f targetPos)

@@ -80,12 +80,13 @@ TEST_F(RoleDispatch, EveryPlayModeReachesItsHandler)
     }
 }
 
-TEST_F(RoleDispatch, GoalieWaitsWatchingTheBallInEveryPlayMode)
+TEST_F(RoleDispatch, GoalieWaitsWatchingTheBallInTheWaitingPlayModes)
 {
-    for (int pm = PM_BeforeKickOff; pm <= PM_GameOver; ++pm)
+    for (PlayMode pm : {PM_BeforeKickOff, PM_KickOff_Left, PM_KickOff_Right, PM_Goal_Left, PM_Goal_Right, PM_Offside_Left,
+                        PM_Offside_Right, PM_GameOver})
     {
         SCOPED_TRACE(pm);
-        const Scene scene = [pm] { apply(SkillScene().unum(1).playMode(static_cast<PlayMode>(pm)).me(-14, 0, 0).ball(3, 2)); };
+        const Scene scene = [pm] { apply(SkillScene().unum(1).playMode(pm).me(-14, 0, 0).ball(3, 2)); };
         EXPECT_EQ(cycle(scene, goalie(RT_GOLIAR1)), cycle(scene, [] { return action(WAIT); }));
     }
 }

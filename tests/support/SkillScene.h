@@ -46,6 +46,8 @@ public:
     SkillScene& unum(int n) { mUnum = n; return *this; }
     SkillScene& time(double t) { mTime = t; return *this; }
     SkillScene& playMode(PlayMode pm) { mPlayMode = pm; return *this; }
+    // The world model's cycle count, moved forward to n (never back).
+    SkillScene& cycle(int n) { mCycle = n; return *this; }
     // Own position and heading (degrees); localised now or cyclesAgo cycles ago.
     SkillScene& me(float x, float y, double heading, int cyclesAgo = 0)
     {
@@ -79,6 +81,7 @@ public:
         wm.setNum(mUnum);
         wm.setServerTime(mTime);
         wm.setGameState(mPlayMode);
+        while (wm.getCurrentCycle() < mCycle) wm.updateCurrentCycle();
         wm.setMyPos(mMyPos);
         wm.setMyAngle(mHeading);
         wm.setJointAngle(JID_HEAD_1, 0.0);
@@ -179,6 +182,7 @@ private:
     int mUnum = 7;
     double mTime = 10.0;
     PlayMode mPlayMode = PM_PlayOn;
+    int mCycle = 0;
     salt::Vector3f mMyPos{0.0f, 0.0f, static_cast<float>(NaoHeaght)};
     double mHeading = 0.0;
     int mMyAge = 0;

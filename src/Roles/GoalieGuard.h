@@ -1,0 +1,161 @@
+#ifndef GOALIEGUARD_H
+#define GOALIEGUARD_H
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "salt/vector.h"
+#include "WorldModel/Types.h"
+
+class ActionSwitchMechanism;
+class Position;
+class Skills;
+class Tactic;
+class WorldModel;
+
+// What one open-play goalie keeps from cycle to cycle; each handler that
+// plays open-play logic owns one.
+struct GoalieGuardState
+{
+    bool started = false;
+    salt::Vector3f ballPos;
+    salt::Vector3f oldBallPos;
+    // Entry 9 the newest.
+    salt::Vector3f lastSixballPos[10];
+    bool flagNearToMe = false;
+    bool flagFallDown = false;
+    int countFallDown = 0;
+    bool flagJudge = false;
+    int count1 = 0;
+    bool flagStemBall = false;
+    Object StemBallObject = TEAMMATE_2;
+    bool avoidFlag = false;
+    bool flagTurn = false;
+};
+
+// How the blocker clears the ball.
+enum class GoalieClear
+{
+    AWAY_FROM_OPPONENT,  // ball in front, or off to a side with no opponent at it; kicked out to its side
+    PASS_FORWARD         // ball in front, or off to a side at the goalie's feet; passed to the fullest band
+};
+
+// What a blocker does when the ball fits none of its cases.
+enum class GoalieNoCase
+{
+    CHASE_OR_DRIBBLE,  // walk to a ball ahead, dribble a ball behind
+    WAIT
+};
+
+// The open-play goalie's tunable points. The defaults are the match goalie's.
+struct GoalieGuardOptions
+{
+    // Dive zone: ball x below diveBallX, own x in (diveMyMinX, diveMyMaxX),
+    // |own y| below diveMyAbsY; the ball's field y beyond diveSideY picks a
+    // hand dive while |heading| is below diveHeading.
+    double diveBallX = static_cast<double>(-10.5f);
+    double diveMyMinX = -FieldLength / 2;
+    double diveMyMaxX = -FieldLength / 2 + 2.5;
+    double diveMyAbsY = static_cast<double>(3.5f);
+    double diveSideY = static_cast<double>(0.3f);
+    double diveHeading = 30.0;
+    // Ball travel over the last nine cycles that starts a dive.
+    double diveMinTravel = 0.6;
+    double diveMaxTravel = 4.0;
+    // Whether the period after a dive's recovery blocks new dives.
+    bool noDivePeriodBlocks = true;
+
+    // A step taken before blocking while the goalie is out of place; an
+    // empty answer goes on to blocking.
+    std::function<std::string()> outOfPlaceStep;
+    // The one goalie that always blocks; OBJECT_MAX: chosen each cycle.
+    Object fixedBlocker = OBJECT_MAX;
+
+    // Blocking starts with the ball inside this box.
+    double blockBallX = -FieldLength / 2 + 3.7;
+    double blockBallAbsY = static_cast<double>(3.7f);
+    // Give-up limits: for a blocker that is the side's nearest player, and otherwise.
+    double giveUpNearestX = -FieldLength / 2 + 4.0;
+    double giveUpNearestAbsY = 4.0;
+    double giveUpX = -FieldLength / 2 + 3.0;
+    double giveUpAbsY = 3.0;
+    // Goal-line case of the blocker.
+    double goalLineX = -FieldLength / 2 + 1.0;
+    double goalLineAbsY = 1.5;
+
+    // The blocker walks to a ball ahead of it before its other cases.
+    bool chaseBallAhead = false;
+    GoalieClear clear = GoalieClear::AWAY_FROM_OPPONENT;
+    GoalieNoCase noCase = GoalieNoCase::CHASE_OR_DRIBBLE;
+    // The non-blocker next to the blocker goes for the opponent nearest a
+    // ball that opponent is nearer to.
+    bool pressNearestOpponent = false;
+
+    // Home point; unset: the formation's home position.
+    std::optional<salt::Vector3f> homePoint;
+    // Home counts as reached within homeReached; turns beyond homeTurn degrees.
+    double homeReached = 0.2;
+    double homeTurn = 15.0;
+    // Going home needs a ball no more than homeBehindGoal behind the goal
+    // line, or off its axis by more than homeAbsY.
+    double homeBehindGoal = 3.7;
+    double homeAbsY = static_cast<double>(3.7f);
+
+    // Names each cycle's step on standard output.
+    bool debugLines = false;
+};
+
+// The goalie's open-play engine: dives at a ball coming at the goal, agrees
+// with the other goalie which of them blocks, clears or dribbles the ball out
+// as the blocker, waits aside otherwise, and walks home when the ball is away.
+class GoalieGuard
+{
+public:
+    GoalieGuard();
+
+    // One cycle on s under o; the command text.
+    std::string play(GoalieGuardState& s, const GoalieGuardOptions& o);
+
+    // The pass target of a clearing pass: toward the band of the field that
+    // holds most teammates well ahead; (15, 0, 0) when none is.
+    salt::Vector3f passTarget() const;
+
+    // The goalie that blocks the ball at ball: the one goalie ever seen
+    // when only one is, else by the goalies' places.
+    Object chooseBlocker(const salt::Vector3f& ball) const;
+
+    // The command sent while lying after a dive: every joint stopped.
+    static const std::string& lyingStill();
+
+private:
+    struct View;
+
+    void bookkeep(GoalieGuardState& s) const;
+    bool diveDue(const GoalieGuardState& s, const GoalieGuardOptions& o, const View& v) const;
+    std::string dive(GoalieGuardState& s, const GoalieGuardOptions& o, const View& v);
+    std::string block(GoalieGuardState& s, const GoalieGuardOptions& o, const View& v);
+    std::string blocker(const GoalieGuardOptions& o, const View& v);
+    std::string goalLine(const View& v);
+    bool clearDue(const GoalieGuardOptions& o, const View& v) const;
+    std::string clearBall(const GoalieGuardOptions& o, const View& v);
+    std::string nonBlocker(GoalieGuardState& s, const GoalieGuardOptions& o, const View& v);
+    std::string sideWait(const View& v);
+    bool opponentNearerToBall(const View& v) const;
+    std::string goHome(const GoalieGuardOptions& o, const View& v);
+
+    std::string walkTo(const salt::Vector3f& p);
+    std::string walkToBall();
+    std::string dribbleOut();
+    std::string act(ActionType a);
+    salt::Vector3f posOf(Object o) const;
+    static void note(const GoalieGuardOptions& o, const char* step);
+
+    WorldModel* WM;
+    ActionSwitchMechanism* ACS;
+    Skills* SKS;
+    Tactic* TAC;
+    Position* POS;
+};
+
+#endif
