@@ -13,8 +13,6 @@ class DefenderRole : public RoleTest
 {
 protected:
     static Call defender4() { return defender(RT_DEFENDRE_LEFT); }
-    static Call clear() { return [] { return skills().kickBall(at(15, 0)); }; }
-    static Call dribble() { return [] { return skills().fastDribbleToPoint(at(15, 0)); }; }
     static salt::Vector3f home(float bx, float by) { return tactic().getDefensiveHomePos(RT_DEFENDRE_LEFT, at(bx, by)); }
     static Call step(std::string (Skills::*walk)(double, HeadActionType, Object), double speed)
     {
@@ -52,15 +50,8 @@ SkillScene waitingScene(float x, float y, double heading)
     return withForwards(SkillScene().unum(4).me(x, y, heading).teammate(5, -10.6f, 0).teammate(3, -14, -9).teammate(6, -14, 9).ball(-10.3f, 0));
 }
 
-struct Case
-{
-    const char* what;
-    RoleTest::Scene scene;
-    RoleTest::Call expected;
-};
-
 // Number 4 in open play. Home point for the ball at (3, 0): (-11.5, -0.3).
-const Case kPlayOnCases[] = {
+const RoleCase kPlayOnCases[] = {
     {"1.1 ball up field, a teammate seen 0.5 m away: avoids it",
      [] { RoleTest::apply(SkillScene().unum(4).me(-8, 0, 0).teammate(5, -8, 0.5f).ball(3, 0)); },
      [] { return Tactic::instance()->avoidObstacle(RoleTest::at(-8, 0), RoleTest::at(-11.5f, -0.3f), TEAMMATE_5); }},
@@ -76,7 +67,7 @@ const Case kPlayOnCases[] = {
      [] { return RoleTest::walkTo(RoleTest::at(-11.5f, -0.3f)); }},
     {"2.3 ball at my feet, the nearest opponent seen 5 m away: clears",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0).opponent(2, 0, 0))); },
-     [] { return Skills::instance()->kickBall(RoleTest::at(15, 0)); }},
+     RoleTest::kickToGoal},
     {"2.4 ball at my feet ahead, no opponent placed: walks to it",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0))); }, RoleTest::walkToBall},
     {"2.4 ball on x -1.0 is not up field",
@@ -97,19 +88,19 @@ const Case kPlayOnCases[] = {
      [] { return Skills::instance()->walkOmniBackward(0.6, HEAD_FOCUS_ON_OBJECT, BALL); }},
     {"2.5.2 ball behind, 1.2 m left: dribbles",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-13.4f, -1.2f, 0).ball(-13.5f, 0))); },
-     [] { return Skills::instance()->fastDribbleToPoint(RoleTest::at(15, 0)); }},
+     RoleTest::dribbleToGoal},
     {"2.6 beside the goal mouth, an opponent at the ball: walks to it",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-12.5f, 4.5f, 0).ball(-13, 4).opponent(3, -13.3f, 4.3f))); },
      RoleTest::walkToBall},
     {"2.7 beside the goal mouth, nobody near: dribbles",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-12.5f, 4.5f, 0).ball(-13, 4))); },
-     [] { return Skills::instance()->fastDribbleToPoint(RoleTest::at(15, 0)); }},
+     RoleTest::dribbleToGoal},
     {"2.7 an opponent 1.2 m from me: walks to the ball",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-5.5f, 0.3f, 0).ball(-6, 0).opponent(3, -5.5f, 1.5f))); },
      RoleTest::walkToBall},
     {"2.7 the opponent 2.2 m from me: dribbles",
      [] { RoleTest::apply(withForwards(SkillScene().unum(4).me(-5.5f, 0.3f, 0).ball(-6, 0).opponent(3, -5.5f, 2.5f))); },
-     [] { return Skills::instance()->fastDribbleToPoint(RoleTest::at(15, 0)); }},
+     RoleTest::dribbleToGoal},
     {"3.1 another defender at the ball in the goal mouth, me in the goal area: steps out",
      [] { RoleTest::apply(SkillScene().unum(4).me(-13.5f, -1.5f, 0).teammate(5, -13.3f, 1).ball(-13.5f, 1)); },
      [] { return RoleTest::walkTo(RoleTest::at(-12.0f, -1.5f)); }},
@@ -126,7 +117,7 @@ const Case kPlayOnCases[] = {
 
 TEST_F(DefenderRole, PlayOnBranches)
 {
-    for (const Case& c : kPlayOnCases)
+    for (const RoleCase& c : kPlayOnCases)
     {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(cycle(c.scene, defender4()), cycle(c.scene, c.expected));
@@ -184,13 +175,13 @@ TEST_F(DefenderRole, ClearingLatch)
     struct Row { const char* what; Scene then; Call expected; };
     const Row rows[] = {
         {"holds after the opponent came to 2.0 m",
-         [] { apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0).opponent(2, -5, 2))); }, clear()},
+         [] { apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0).opponent(2, -5, 2))); }, Call(kickToGoal)},
         {"holds with the nearest opponent never seen",
          [] {
              apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0)));
              wm().mutableObjectVision(OPPONENT_2) = VisionSense();
          },
-         clear()},
+         Call(kickToGoal)},
         {"released by an opponent seen 0.76 m away",
          [] { apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-4.5f, 0).opponent(2, -5, 0.5f))); }, walkToBall},
         {"released by the ball 1.2 m away", [] { apply(withForwards(SkillScene().unum(4).me(-5, 0, 0).ball(-3.8f, 0).opponent(2, 0, 0))); },
@@ -199,7 +190,7 @@ TEST_F(DefenderRole, ClearingLatch)
     for (const Row& row : rows)
     {
         SCOPED_TRACE(row.what);
-        EXPECT_EQ(run({start, row.then}, {defender4()}), run({start, row.then}, {clear(), row.expected}));
+        EXPECT_EQ(run({start, row.then}, {defender4()}), run({start, row.then}, {Call(kickToGoal), row.expected}));
     }
 }
 

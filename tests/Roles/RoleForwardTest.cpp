@@ -12,19 +12,10 @@ class ForwardRole : public RoleTest
 {
 protected:
     static Call forward9() { return forward(RT_ATTACKER_LEFT); }
-    static Call shoot() { return [] { return skills().kickBall(at(15, 0)); }; }
-    static Call dribble() { return [] { return skills().fastDribbleToPoint(at(15, 0)); }; }
-};
-
-struct Case
-{
-    const char* what;
-    RoleTest::Scene scene;
-    RoleTest::Call expected;
 };
 
 // Number 9 in open play; number 7 another forward.
-const Case kPlayOnCases[] = {
+const RoleCase kPlayOnCases[] = {
     {"ball on the defensive line is attack: not the chaser, moves off the ball",
      [] { RoleTest::apply(SkillScene().unum(9).me(-3, 2, 0).teammate(7, -1.5f, 0).ball(-1.0f, 0)); },
      [] { return Tactic::instance()->movingWithoutBall(); }},
@@ -33,23 +24,23 @@ const Case kPlayOnCases[] = {
      [] { return RoleTest::walkTo(Tactic::instance()->getForwardWaitPos()); }},
     {"shot from x 11.9",
      [] { RoleTest::apply(SkillScene().unum(9).me(11.9f, 2.3f, 0).ball(11.5f, 2)); },
-     [] { return Skills::instance()->kickBall(RoleTest::at(15, 0)); }},
+     RoleTest::kickToGoal},
     {"no shot from x 12.0: dribbles",
      [] { RoleTest::apply(SkillScene().unum(9).me(12.0f, 2.3f, 0).ball(11.5f, 2)); },
-     [] { return Skills::instance()->fastDribbleToPoint(RoleTest::at(15, 0)); }},
+     RoleTest::dribbleToGoal},
     {"no shot with an opponent within 1.5 m: dribbles",
      [] { RoleTest::apply(SkillScene().unum(9).me(11.9f, 2.3f, 0).ball(11.5f, 2).opponent(3, 12.5f, 3.5f)); },
-     [] { return Skills::instance()->fastDribbleToPoint(RoleTest::at(15, 0)); }},
+     RoleTest::dribbleToGoal},
     {"ball beside the goal mouth: dribbles",
      [] { RoleTest::apply(SkillScene().unum(9).me(13.5f, 3.5f, 0).ball(14, 3)); },
-     [] { return Skills::instance()->fastDribbleToPoint(RoleTest::at(15, 0)); }},
+     RoleTest::dribbleToGoal},
     {"ball far: walks to it", [] { RoleTest::apply(SkillScene().unum(9).me(0, 0, 0).ball(3, 2)); },
      RoleTest::walkToBall},
     {"opponent nearer the ball than I am: walks to it",
      [] { RoleTest::apply(SkillScene().unum(9).me(0, 0, 0).ball(0.8f, 0).opponent(3, 1.0f, 0.3f)); },
      RoleTest::walkToBall},
     {"ball at my feet, free: dribbles", [] { RoleTest::apply(SkillScene().unum(9).me(0, 0, 0).ball(-0.3f, 0.3f)); },
-     [] { return Skills::instance()->fastDribbleToPoint(RoleTest::at(15, 0)); }},
+     RoleTest::dribbleToGoal},
     {"defence, last forward, the goalie nearest the ball: harries the opponent nearest the ball",
      [] {
          RoleTest::apply(
@@ -66,12 +57,12 @@ const Case kPlayOnCases[] = {
      RoleTest::walkToBall},
     {"defence, nearest, ball behind me at my feet: dribbles",
      [] { RoleTest::apply(SkillScene().unum(9).me(-5, 2, 180).ball(-5.3f, 2)); },
-     [] { return Skills::instance()->fastDribbleToPoint(RoleTest::at(15, 0)); }},
+     RoleTest::dribbleToGoal},
 };
 
 TEST_F(ForwardRole, PlayOnBranches)
 {
-    for (const Case& c : kPlayOnCases)
+    for (const RoleCase& c : kPlayOnCases)
     {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(cycle(c.scene, forward9()), cycle(c.scene, c.expected));
@@ -98,18 +89,18 @@ TEST_F(ForwardRole, ShotLatch)
     const Scene start = [] { apply(SkillScene().unum(9).me(11.9f, 2.3f, 0).ball(11.5f, 2)); };
     struct Row { const char* what; Scene then; Call expected; };
     const Row rows[] = {
-        {"holds at x 12.5", [] { apply(SkillScene().unum(9).me(12.5f, 2.3f, 0).ball(12.1f, 2)); }, shoot()},
+        {"holds at x 12.5", [] { apply(SkillScene().unum(9).me(12.5f, 2.3f, 0).ball(12.1f, 2)); }, Call(kickToGoal)},
         {"holds with an opponent 0.9 m away",
-         [] { apply(SkillScene().unum(9).me(12.5f, 2.3f, 0).ball(12.1f, 2).opponent(2, 12.5f, 3.2f)); }, shoot()},
+         [] { apply(SkillScene().unum(9).me(12.5f, 2.3f, 0).ball(12.1f, 2).opponent(2, 12.5f, 3.2f)); }, Call(kickToGoal)},
         {"released by an opponent 0.7 m away",
-         [] { apply(SkillScene().unum(9).me(12.5f, 2.3f, 0).ball(12.1f, 2).opponent(2, 12.5f, 3.0f)); }, dribble()},
+         [] { apply(SkillScene().unum(9).me(12.5f, 2.3f, 0).ball(12.1f, 2).opponent(2, 12.5f, 3.0f)); }, Call(dribbleToGoal)},
         {"released by the ball 1.2 m away", [] { apply(SkillScene().unum(9).me(12.5f, 2.3f, 0).ball(11.3f, 2)); },
          walkToBall},
     };
     for (const Row& row : rows)
     {
         SCOPED_TRACE(row.what);
-        EXPECT_EQ(run({start, row.then}, {forward9()}), run({start, row.then}, {shoot(), row.expected}));
+        EXPECT_EQ(run({start, row.then}, {forward9()}), run({start, row.then}, {Call(kickToGoal), row.expected}));
     }
 }
 

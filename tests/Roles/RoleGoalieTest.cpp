@@ -14,7 +14,6 @@ protected:
     static Call goalie1() { return goalie(RT_GOLIAR1); }
     static Call goalie2() { return goalie(RT_GOLIAR2); }
     static Call act(ActionType a) { return [a] { return action(a); }; }
-    static Call dribble() { return [] { return skills().fastDribbleToPoint(at(15, 0)); }; }
     static Call kickTo(float x, float y) { return [=] { return skills().kickBall(at(x, y)); }; }
     static Call walk(float x, float y) { return [=] { return walkTo(at(x, y)); }; }
     static Call walkHome() { return [] { return walkTo(Position::instance()->getHomePos()); }; }
@@ -36,12 +35,7 @@ protected:
     }
 };
 
-struct Case
-{
-    const char* what;
-    RoleTest::Scene scene;
-    RoleTest::Call expected;
-};
+using Case = RoleCase;
 
 using R = RoleTest;
 
@@ -56,13 +50,13 @@ const Case kPlayOnCases[] = {
      [] { R::apply(g2(-14, -0.5f).teammate(1, -14, 0.5f).ball(-12, 1)); }, [] { return R::walkTo(R::at(-14.4f, 0)); }},
     {"ball at goalie 1's x: goalie 2 blocks and dribbles it out",
      [] { R::apply(g2(-14, -0.5f).teammate(1, -14, 0.5f).ball(-14, 1)); },
-     [] { return R::skills().fastDribbleToPoint(R::at(15, 0)); }},
+     R::dribbleToGoal},
     {"ball at goalie 1's x: goalie 1 steps to the waiting point",
      [] { R::apply(g1(-14, 0.5f).teammate(2, -14, -0.5f).ball(-14, 1)); }, [] { return R::walkTo(R::at(-14.4f, 0)); }},
     {"goalie 1 alone, ball behind it on the goal line: blocks and dribbles",
-     [] { R::apply(g1(-14.5f, 0).ball(-14.8f, 0.3f)); }, [] { return R::skills().fastDribbleToPoint(R::at(15, 0)); }},
+     [] { R::apply(g1(-14.5f, 0).ball(-14.8f, 0.3f)); }, R::dribbleToGoal},
     {"goalie 2 alone, ball behind it on the goal line: blocks and dribbles",
-     [] { R::apply(g2(-14.5f, 0).ball(-14.8f, 0.3f)); }, [] { return R::skills().fastDribbleToPoint(R::at(15, 0)); }},
+     [] { R::apply(g2(-14.5f, 0).ball(-14.8f, 0.3f)); }, R::dribbleToGoal},
     {"goal line, ball right behind, a little left: steps left",
      [] { R::apply(g1(-14.5f, 0).teammate(2, -13, -2).ball(-14.9f, 0.1f)); },
      [] { return R::skills().walkOmniLeft(0.5, HEAD_FOCUS_ON_OBJECT, BALL); }},
@@ -312,7 +306,7 @@ TEST_F(GoalieRole, TheirKickIn)
          [] { return RoleTest::walkTo(Position::instance()->getHomePos()); }},
         {"ball in the box ahead: walks to it", -14.3f, 0, 0, -13.5f, 0, UNKNOWN, UNKNOWN, [] { return RoleTest::walkToBall(); }},
         {"ball in the box behind: dribbles it out", -13.2f, 0, 0, -13.5f, 0.5f, UNKNOWN, UNKNOWN,
-         [] { return RoleTest::skills().fastDribbleToPoint(RoleTest::at(15, 0)); }},
+         RoleTest::dribbleToGoal},
     };
     for (const KickInRow& r : rows)
     {
@@ -561,6 +555,48 @@ TEST_F(GoalieRole, FreeKickNonBlockerPressesTheOpponent)
     EXPECT_EQ(cycle(free, goalie2()), cycle(free, walk(-13.3f, 0.6f)));
     const Scene open = [=] { apply(s); };
     EXPECT_EQ(cycle(open, goalie2()), cycle(open, walk(-14.4f, 0)));
+}
+
+} // namespace
+
+namespace {
+
+// The engine's options for the other programs' goalies.
+class GoalieGuardOptionsTest : public RoleTest
+{
+protected:
+    static Call guard(GoalieGuardOptions o)
+    {
+        return [o] {
+            GoalieGuard g;
+            GoalieGuardState s;
+            return g.play(s, o);
+        };
+    }
+};
+
+TEST_F(GoalieGuardOptionsTest, FixedBlockerHomePointStepAndDebugLines)
+{
+    // Both behind the ball, goalie 1 nearer: it blocks unless goalie 2 is fixed.
+    const Scene blocking = [] { apply(g1(-14, 0.5f).teammate(2, -14, -0.5f).ball(-12, 1)); };
+    GoalieGuardOptions fixed;
+    fixed.fixedBlocker = TEAMMATE_2;
+    EXPECT_EQ(cycle(blocking, guard(fixed)), cycle(blocking, [] { return walkTo(at(-14.4f, 0)); }));
+    GoalieGuardOptions stepFirst;
+    stepFirst.outOfPlaceStep = [] { return action(WALK_FORWARD); };
+    EXPECT_EQ(cycle(blocking, guard(stepFirst)), cycle(blocking, [] { return action(WALK_FORWARD); }));
+
+    const Scene away = [] { apply(g1(-13, 1).ball(3, 2)); };
+    GoalieGuardOptions home;
+    home.homePoint = at(-14, 0);
+    home.debugLines = true;
+    ::testing::internal::CaptureStdout();
+    const Cycle got = cycle(away, guard(home));
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "goalie: go home\n");
+    EXPECT_EQ(got, cycle(away, [] { return walkTo(at(-14, 0)); }));
+    ::testing::internal::CaptureStdout();
+    cycle(away, guard(GoalieGuardOptions()));
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
 }
 
 } // namespace

@@ -287,3 +287,33 @@ TEST_F(MovingTest, WalksToItsStrategicPoint)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TacticTest, ZonesInFrontOfEachGoal)
+{
+    struct Case
+    {
+        float x, y;
+        bool walkZone;
+    };
+    for (const Case& c : {Case{12, 0, true}, Case{11.99f, 0, false}, Case{14, 1.5f, true}, Case{14, 1.6f, false},
+                          Case{14, -1.5f, true}, Case{14, -1.6f, false}})
+    {
+        SkillScene().ball(c.x, c.y).apply();
+        EXPECT_EQ(tactic().isInWalk_OMINI_Zone(), c.walkZone) << c.x << ", " << c.y;
+    }
+    struct AreaCase
+    {
+        float x, y;
+        bool in;
+    };
+    for (const AreaCase& c : {AreaCase{-13.01f, 1.99f, true}, AreaCase{-13, 0, false}, AreaCase{-14, 2, false},
+                              AreaCase{-14, -1.99f, true}})
+    {
+        SkillScene().object(OPPONENT_2, c.x, c.y).apply();
+        EXPECT_EQ(tactic().InGoalieDefensiveArea(OPPONENT_2), c.in) << c.x << ", " << c.y;
+    }
+}
+
+} // namespace

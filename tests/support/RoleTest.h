@@ -44,6 +44,14 @@ struct Cycle
 
 inline void PrintTo(const Cycle& c, std::ostream* os) { *os << "\"" << c.text << "\" " << c.calls; }
 
+// One row of a scene table: what the role does there.
+struct RoleCase
+{
+    const char* what;
+    std::function<void()> scene;
+    std::function<std::string()> expected;
+};
+
 class RoleTest : public ::testing::Test
 {
 public:
@@ -129,6 +137,9 @@ public:
     }
 
     static salt::Vector3f at(float x, float y) { return salt::Vector3f(x, y, 0.0f); }
+    // Kicking and dribbling toward the opponent goal centre.
+    static std::string kickToGoal() { return skills().kickBall(at(15, 0)); }
+    static std::string dribbleToGoal() { return skills().fastDribbleToPoint(at(15, 0)); }
 
     // Applies a scene and gives the own object the own position, localised
     // as the own pose was; then sets the side.

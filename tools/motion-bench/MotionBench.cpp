@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "Actions/ActionSwitchMechanism.h"
-#include "WorldModel/FallDownRecognition.h"
+#include "Skills/Skills.h"
 #include "WorldModel/WorldModel.h"
 
 MotionBench::MotionBench(std::string modeFile, ActionSwitchMechanism& actions)
@@ -69,14 +69,12 @@ std::string MotionBench::serve(const MotionRequest& request)
     return mActions.doAction(request.action, HEAD_FOCUS_ON_OBJECT, BALL);
 }
 
-// The get-up motion for the direction of the fall, while the robot lies.
+// While the robot lies, the player's own get-up skill, as rovan runs it.
 std::string MotionBench::getUpIfDown()
 {
     const WorldModel& wm = *WorldModel::instance();
     if (!wm.getIsObjectFallDown(wm.getMyObject())) return "";
-    const FeltType felt = FallDownRecognition::instance()->getFeltType();
-    if (felt == FT_NONE) return "";
-    return mActions.doAction(felt == FT_BACK ? GET_UP_BACK : GET_UP_FRONT, HEAD_FOCUS_ON_OBJECT, BALL);
+    return Skills::instance()->getUp(HEAD_FOCUS_ON_OBJECT, BALL);
 }
 
 // Each fault once, until the file reads well again or says something else.
