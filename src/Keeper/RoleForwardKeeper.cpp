@@ -1,8 +1,7 @@
-// rovan-keeper definitions of the RoleForward functions that differ from the match.
+// rovan-keeper's forward: the match play with a shooting window up to x 13.
 #include "Roles/RoleForward.h"
 
-// Stand-in until this program's own forward play: the match play.
 std::string RoleForward::PlayOn()
 {
-    return playOnWithShotWindow(12.0);
+    return playOnWithShotWindow(13.0);
 }

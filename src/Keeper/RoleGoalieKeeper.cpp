@@ -1,9 +1,21 @@
-// rovan-keeper definitions of the RoleGoalie functions that differ from the match.
+// rovan-keeper's goalie in open play: silent, blocks in a slightly wider box,
+// clears with a kick at the goal centre and steps between ball and goal.
 #include "Roles/RoleGoalie.h"
 
-// Stand-ins until the goalie's own play: wait watching the ball.
-std::string RoleGoalie::PlayOn() { return waitForBall(); }
-std::string RoleGoalie::Goal_Kick_Left() { return waitForBall(); }
-std::string RoleGoalie::Goal_Kick_Right() { return waitForBall(); }
-std::string RoleGoalie::Free_Kick_Left() { return waitForBall(); }
-std::string RoleGoalie::Free_Kick_Right() { return waitForBall(); }
+namespace {
+const GoalieGuardOptions& playOnOptions()
+{
+    static const GoalieGuardOptions o = [] {
+        GoalieGuardOptions f = GoalieGuardOptions::shootout();
+        f.giveUpNearestX = f.giveUpX = -FieldLength / 2 + static_cast<double>(1.95f);
+        f.giveUpNearestAbsY = f.giveUpAbsY = static_cast<double>(2.95f);
+        f.goalLineBehind = 0.0;
+        f.clear = GoalieClear::KICK_AT_GOAL;
+        f.noCase = GoalieNoCase::STEP_BETWEEN;
+        return f;
+    }();
+    return o;
+}
+} // namespace
+
+std::string RoleGoalie::PlayOn() { return mGuard.play(mPlayOn, playOnOptions()); }

@@ -1,8 +1,8 @@
-// Stand-in for rovan-keeper's get-up skill: answers nothing until the
-// keeper gets its own.
+// rovan-keeper's get-up skill.
 #include "Skills/Skills.h"
 
-std::string Skills::getUp(HeadActionType, Object)
+// With no fall direction recognised the keeper walks toward the ball silently.
+std::string Skills::getUp(HeadActionType headType, Object obj)
 {
-    return "";
+    return getUpOrWalk(headType, obj, false);
 }

@@ -1,8 +1,8 @@
-// rovan-penalty definitions of the Tactic functions that differ from the match.
+// The opponent ordering of rovan-penalty and rovan-keeper.
 #include "Tactic/Tactic.h"
 
-// Still the match ordering.
+// Every opponent is listed, a long-unseen one at its last known place.
 void Tactic::sortOppAllByDistToBall(std::vector<Object>& list)
 {
-    sortSeenOppByDistToBall(list);
+    sortEveryOppByDistToBall(list);
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <iostream>
+#include <limits>
 
 #include "Actions/ActionSwitchMechanism.h"
 #include "Math/MyMath.h"
@@ -25,6 +26,10 @@ constexpr double kAvoidOut = 0.45;
 constexpr double kOpponentAtBall = static_cast<double>(1.3f);
 constexpr double kNearGoalAbsY = static_cast<double>(3.2f);
 constexpr double kSideStepSpeed = 0.5;
+// Stepping between ball and goal: lateral band of the side steps (single
+// precision) and the speed of the steps back or forward.
+constexpr float kBetweenBand = 0.2f;
+constexpr double kBetweenStepSpeed = 0.3;
 
 const salt::Vector3f kGoal(-FieldLength / 2, 0.0f, 0.0f);
 const salt::Vector3f kWaitPoint(-FieldLength / 2 + 0.6, 0.0f, 0.0f);
@@ -46,6 +51,41 @@ const std::string kLyingStill =
     "(lae1 0)(rae1 0)(lae2  0)(rae2  0)(lae3  0)(rae3  0)(lae4 0.000000)(rae4 0.000000)"
     "(he2 0.000000)(he1  0)";
 } // namespace
+
+GoalieGuardOptions GoalieGuardOptions::freeKick()
+{
+    GoalieGuardOptions f;
+    f.chaseBallAhead = true;
+    f.clear = GoalieClear::PASS_FORWARD;
+    f.noCase = GoalieNoCase::WAIT;
+    f.pressNearestOpponent = true;
+    return f;
+}
+
+GoalieGuardOptions GoalieGuardOptions::shootout()
+{
+    GoalieGuardOptions f;
+    f.diveBallX = std::numeric_limits<double>::infinity();
+    f.diveMyMaxX = -FieldLength / 2 + 2.0;
+    f.diveMyAbsY = static_cast<double>(3.0f);
+    f.diveBehindBearing = 165.0;
+    f.noDivePeriodBlocks = false;
+    f.outOfPlaceX = -FieldLength / 2 + 1.7;
+    f.outOfPlaceAbsY = 2.7;
+    f.fixedBlocker = TEAMMATE_1;
+    f.blockBallX = -FieldLength / 2 + 2.0;
+    f.blockBallAbsY = static_cast<double>(3.0f);
+    f.dribbleBallBehind = false;
+    f.clearMinX = -FieldLength / 2 + 1.0;
+    f.clearMaxX = 2.0;
+    f.clearSideMinAbsY = 1.5;
+    f.clearSideMaxAbsY = static_cast<double>(3.0f);
+    f.clearFreeDist = 1.5;
+    f.homePoint = salt::Vector3f(-FieldLength / 2 + 0.5, 0.0f, 0.0f);
+    f.homeBehindGoal = 3.0;
+    f.homeAbsY = static_cast<double>(3.0f);
+    return f;
+}
 
 // What a cycle reads once.
 struct GoalieGuard::View
@@ -72,48 +112,51 @@ const std::string& GoalieGuard::lyingStill()
 
 std::string GoalieGuard::play(GoalieGuardState& s, const GoalieGuardOptions& o)
 {
-    bookkeep(s);
+    bookkeep(s, o);
     const View v{WM->getMyPos(), s.ballPos, WM->getMyAngle(), WM->getMyObject()};
     if (WM->getIsObjectFallDown(v.me))
     {
-        note(o, "fallen");
-        if (s.flagFallDown) return kLyingStill;
+        if (s.flagFallDown)
+        {
+            note(o, "扑球等待");
+            return kLyingStill;
+        }
+        note(o, "我要起身了！！！！！");
         return SKS->getUp(HEAD_FOCUS_ON_OBJECT, BALL);
     }
     if (diveDue(s, o, v)) return dive(s, o, v);
+    if (v.myPos.x() > o.outOfPlaceX || std::fabs(v.myPos.y()) > o.outOfPlaceAbsY) return goHome(o, v);
     if ((v.ballPos.x() < o.blockBallX && std::fabs(v.ballPos.y()) < o.blockBallAbsY && !s.flagFallDown) ||
         s.flagStemBall)
     {
-        if (o.outOfPlaceStep)
-        {
-            std::string step = o.outOfPlaceStep();
-            if (!step.empty()) return step;
-        }
-        return block(s, o, v);
+        std::optional<std::string> step = block(s, o, v);
+        if (step) return *step;
     }
     if (v.ballPos.x() > -FieldLength / 2 - o.homeBehindGoal || std::fabs(v.ballPos.y()) > o.homeAbsY)
         return goHome(o, v);
     // A stored ball far behind the goal line: only a mislocalised one.
-    note(o, "ball behind the goal");
     return act(WAIT);
 }
 
-void GoalieGuard::bookkeep(GoalieGuardState& s) const
+void GoalieGuard::bookkeep(GoalieGuardState& s, const GoalieGuardOptions& o) const
 {
     if (!s.started)
     {
         s.started = true;
         s.ballPos = s.oldBallPos = WM->getBallPos();
+        if (o.fixedBlocker != OBJECT_MAX) s.StemBallObject = o.fixedBlocker;
     }
     if (WM->getGlobalConfidence(BALL) >= kBallTrusted) s.ballPos = WM->getBallPos();
 
     if (flat(kGoal, s.oldBallPos) > flat(kGoal, s.ballPos) + kApproachBand)
     {
         s.flagNearToMe = true;
+        note(o, "Near_true");
         s.oldBallPos = s.ballPos;
     }
     if (flat(kGoal, s.ballPos) - kApproachBand > flat(kGoal, s.oldBallPos))
     {
+        note(o, "Near_false");
         s.flagNearToMe = false;
         s.oldBallPos = s.ballPos;
     }
@@ -123,6 +166,7 @@ void GoalieGuard::bookkeep(GoalieGuardState& s) const
 
     if (s.flagFallDown)
     {
+        note(o, "treueuue");
         if (s.countFallDown > kAfterDiveCycles)
         {
             s.countFallDown = 0;
@@ -151,12 +195,13 @@ bool GoalieGuard::diveDue(const GoalieGuardState& s, const GoalieGuardOptions& o
 
 std::string GoalieGuard::dive(GoalieGuardState& s, const GoalieGuardOptions& o, const View& v)
 {
-    note(o, "dive");
     s.flagFallDown = true;
     s.flagStemBall = false;
+    note(o, "我要扑球-------------");
     const bool facing = std::fabs(v.heading) < o.diveHeading;
-    if (v.ballPos.y() > o.diveSideY && facing) return act(DIVE_HAND_L);
-    if (v.ballPos.y() < -o.diveSideY && facing) return act(DIVE_HAND_R);
+    const double bearing = WM->getBodyRelAngle(BALL);
+    if ((v.ballPos.y() > o.diveSideY && facing) || bearing > o.diveBehindBearing) return act(DIVE_HAND_L);
+    if ((v.ballPos.y() < -o.diveSideY && facing) || bearing < -o.diveBehindBearing) return act(DIVE_HAND_R);
     return act(DIVE_LEG_R);
 }
 
@@ -178,8 +223,9 @@ Object GoalieGuard::chooseBlocker(const salt::Vector3f& b) const
     return TEAMMATE_2;
 }
 
-std::string GoalieGuard::block(GoalieGuardState& s, const GoalieGuardOptions& o, const View& v)
+std::optional<std::string> GoalieGuard::block(GoalieGuardState& s, const GoalieGuardOptions& o, const View& v)
 {
+    note(o, "阻球条件成立");
     s.flagStemBall = true;
     s.StemBallObject = o.fixedBlocker != OBJECT_MAX ? o.fixedBlocker : chooseBlocker(v.ballPos);
 
@@ -188,7 +234,6 @@ std::string GoalieGuard::block(GoalieGuardState& s, const GoalieGuardOptions& o,
     const double limitY = nearest ? o.giveUpNearestAbsY : o.giveUpAbsY;
     if (v.ballPos.x() > limitX || std::fabs(v.ballPos.y()) > limitY)
     {
-        note(o, "give up");
         s.flagStemBall = false;
         return walkTo(o.homePoint ? *o.homePoint : POS->getHomePos());
     }
@@ -196,55 +241,76 @@ std::string GoalieGuard::block(GoalieGuardState& s, const GoalieGuardOptions& o,
     return nonBlocker(s, o, v);
 }
 
-std::string GoalieGuard::blocker(const GoalieGuardOptions& o, const View& v)
+std::optional<std::string> GoalieGuard::blocker(const GoalieGuardOptions& o, const View& v)
 {
+    if (o.debugLines) std::cout << "我是阻球人-------->" << v.me << std::endl;
     const salt::Vector3f& b = v.ballPos;
-    if (b.x() < o.goalLineX && std::fabs(b.y()) < o.goalLineAbsY)
-    {
-        note(o, "goal line");
-        return goalLine(v);
-    }
+    if (b.x() < o.goalLineX && std::fabs(b.y()) < o.goalLineAbsY) return goalLine(o, v);
     if (o.chaseBallAhead && b.x() > v.myPos.x())
     {
-        note(o, "ball ahead");
+        note(o, "球在我前方 ");
         return walkToBall();
     }
-    if (v.myPos.x() > b.x() && b.x() < -FieldLength / 2 + 3.0 && std::fabs(b.y()) < kNearGoalAbsY)
-    {
-        note(o, "ball behind");
+    if (o.dribbleBallBehind && v.myPos.x() > b.x() && b.x() < -FieldLength / 2 + 3.0 &&
+        std::fabs(b.y()) < kNearGoalAbsY)
         return dribbleOut();
-    }
     if (clearDue(o, v)) return clearBall(o, v);
-    note(o, "no case");
-    if (o.noCase == GoalieNoCase::WAIT) return act(WAIT);
+    switch (o.noCase)
+    {
+    case GoalieNoCase::WAIT: return act(WAIT);
+    case GoalieNoCase::GO_ON: return std::nullopt;
+    case GoalieNoCase::STEP_BETWEEN: return stepBetween(v);
+    case GoalieNoCase::CHASE_OR_DRIBBLE: break;
+    }
     return b.x() > v.myPos.x() ? walkToBall() : dribbleOut();
 }
 
-std::string GoalieGuard::goalLine(const View& v)
+std::string GoalieGuard::goalLine(const GoalieGuardOptions& o, const View& v)
 {
     const salt::Vector3f r = WM->getBodyRelPos(BALL);
-    if (r.y() > -0.25 && r.y() < 0.25 && v.ballPos.x() < v.myPos.x() - 0.3)
+    if (r.y() > -0.25 && r.y() < 0.25 && v.ballPos.x() < v.myPos.x() - o.goalLineBehind)
     {
         if (r.y() < 0) return SKS->walkOmniRight(kSideStepSpeed, HEAD_FOCUS_ON_OBJECT, BALL);
         return SKS->walkOmniLeft(kSideStepSpeed, HEAD_FOCUS_ON_OBJECT, BALL);
     }
-    return v.ballPos.x() > v.myPos.x() ? walkToBall() : dribbleOut();
+    if (v.ballPos.x() > v.myPos.x()) return walkToBall();
+    note(o, "我fast");
+    return dribbleOut();
+}
+
+std::string GoalieGuard::stepBetween(const View& v)
+{
+    if (v.ballPos.x() > v.myPos.x()) return walkToBall();
+    const float y = WM->getBodyRelPos(BALL).y();
+    if (y > -kBetweenBand && y < 0) return SKS->walkOmniRight(kSideStepSpeed, HEAD_FOCUS_ON_OBJECT, BALL);
+    if (y > 0 && y < kBetweenBand) return SKS->walkOmniLeft(kSideStepSpeed, HEAD_FOCUS_ON_OBJECT, BALL);
+    if (std::fabs(v.heading) < 90) return SKS->walkOmniBackward(kBetweenStepSpeed, HEAD_FOCUS_ON_OBJECT, BALL);
+    return SKS->walkOmniForward(kBetweenStepSpeed, HEAD_FOCUS_ON_OBJECT, BALL);
 }
 
 bool GoalieGuard::clearDue(const GoalieGuardOptions& o, const View& v) const
 {
     const salt::Vector3f& b = v.ballPos;
-    if (b.x() > -FieldLength / 2 + 3.0 && b.x() < 4.0) return true;
+    if (b.x() > o.clearMinX && b.x() < o.clearMaxX) return true;
     const double absY = std::fabs(b.y());
-    if (!(absY > 3.0 && absY < 4.0)) return false;
-    if (o.clear == GoalieClear::PASS_FORWARD) return flat(b, v.myPos) < 0.5;
-    return flat(b, posOf(firstOf(TAC->oppAllDistToBall))) > kOpponentAtBall;
+    if (!(absY > o.clearSideMinAbsY && absY < o.clearSideMaxAbsY)) return false;
+    switch (o.clear)
+    {
+    case GoalieClear::PASS_FORWARD: return flat(b, v.myPos) < 0.5;
+    case GoalieClear::SIDE_KICK_AT_GOAL: return flat(b, posOf(firstOf(TAC->ourAllDistToBall))) > o.clearFreeDist;
+    default: return flat(b, posOf(firstOf(TAC->oppAllDistToBall))) > o.clearFreeDist;
+    }
 }
 
 std::string GoalieGuard::clearBall(const GoalieGuardOptions& o, const View& v)
 {
-    note(o, "clear");
-    if (o.clear == GoalieClear::PASS_FORWARD) return SKS->kickBall(passTarget());
+    switch (o.clear)
+    {
+    case GoalieClear::PASS_FORWARD: return SKS->kickBall(passTarget());
+    case GoalieClear::SIDE_KICK_AT_GOAL: return SKS->SideKick(kOppGoal);
+    case GoalieClear::KICK_AT_GOAL: return SKS->kickBall(kOppGoal);
+    case GoalieClear::AWAY_FROM_OPPONENT: break;
+    }
     const float side = v.ballPos.y() > 0 ? FieldWidth / 2 : -FieldWidth / 2;
     return SKS->kickBall(salt::Vector3f(-FieldLength / 2 + 10, side, 0.0f));
 }
@@ -280,31 +346,24 @@ salt::Vector3f GoalieGuard::passTarget() const
 
 std::string GoalieGuard::nonBlocker(GoalieGuardState& s, const GoalieGuardOptions& o, const View& v)
 {
+    note(o, "我是非阻球人，我去走点");
     const salt::Vector3f& b = v.ballPos;
     const salt::Vector3f stem = posOf(s.StemBallObject);
     const double toBlocker = flat(v.myPos, stem);
     if (toBlocker > kAvoidOut) s.avoidFlag = false;
     if (toBlocker < kAvoidIn || s.avoidFlag)
     {
-        note(o, "avoid the blocker");
         s.avoidFlag = true;
         return TAC->avoidObstacle(v.myPos, kWaitPoint, s.StemBallObject);
     }
     if (o.pressNearestOpponent && toBlocker < kOpponentAtBall && b.x() < -FieldLength / 2 + 2.0 &&
         std::fabs(b.y()) < static_cast<double>(3.0f) && opponentNearerToBall(v))
-    {
-        note(o, "press the opponent");
         return walkTo(posOf(firstOf(TAC->oppAllDistToBall)));
-    }
     const bool between = b.x() < -FieldLength / 2 + 2.5 && std::fabs(b.y()) < kNearGoalAbsY && b.x() > v.myPos.x() &&
                          stem.x() > b.x();
     const bool blockerDown =
         WM->getIsObjectFallDown(s.StemBallObject) && b.x() > v.myPos.x() && opponentNearerToBall(v);
-    if (between || blockerDown)
-    {
-        note(o, "help at the ball");
-        return walkToBall();
-    }
+    if (between || blockerDown) return walkToBall();
     std::string step = sideWait(v);
     if (!step.empty()) return step;
     if (std::fabs(WM->getBodyRelAngle(BALL)) > 20 && s.flagTurn) return SKS->turnToObject(BALL, 10);
@@ -345,13 +404,14 @@ std::string GoalieGuard::goHome(const GoalieGuardOptions& o, const View& v)
     const salt::Vector3f home = o.homePoint ? *o.homePoint : POS->getHomePos();
     if (flat(v.myPos, home) < o.homeReached)
     {
-        note(o, "at home");
+        note(o, "我到了哦");
         if (v.heading > o.homeTurn) return SKS->walkOmniTurnRight(HEAD_FOCUS_ON_OBJECT, BALL);
         if (v.heading < -o.homeTurn) return SKS->walkOmniTurnLeft(HEAD_FOCUS_ON_OBJECT, BALL);
         return act(WAIT);
     }
-    note(o, "go home");
-    return walkTo(home);
+    std::string walk = walkTo(home);
+    note(o, "回家喽");
+    return walk;
 }
 
 std::string GoalieGuard::walkTo(const salt::Vector3f& p)
@@ -379,7 +439,7 @@ salt::Vector3f GoalieGuard::posOf(Object o) const
     return WM->objectVision(o).globalPos;
 }
 
-void GoalieGuard::note(const GoalieGuardOptions& o, const char* step)
+void GoalieGuard::note(const GoalieGuardOptions& o, const char* line)
 {
-    if (o.debugLines) std::cout << "goalie: " << step << std::endl;
+    if (o.debugLines) std::cout << line << std::endl;
 }

@@ -1,7 +1,7 @@
 #ifndef GOALIEGUARD_H
 #define GOALIEGUARD_H
 
-#include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -38,14 +38,18 @@ struct GoalieGuardState
 enum class GoalieClear
 {
     AWAY_FROM_OPPONENT,  // ball in front, or off to a side with no opponent at it; kicked out to its side
-    PASS_FORWARD         // ball in front, or off to a side at the goalie's feet; passed to the fullest band
+    PASS_FORWARD,        // ball in front, or off to a side at the goalie's feet; passed to the fullest band
+    SIDE_KICK_AT_GOAL,   // ball in front, or off to a side with no teammate at it; side-kicked at the goal centre
+    KICK_AT_GOAL         // ball in front, or off to a side with no opponent at it; kicked at the goal centre
 };
 
 // What a blocker does when the ball fits none of its cases.
 enum class GoalieNoCase
 {
     CHASE_OR_DRIBBLE,  // walk to a ball ahead, dribble a ball behind
-    WAIT
+    WAIT,
+    GO_ON,             // on to the going-home step
+    STEP_BETWEEN       // walk to a ball ahead, else step sideways or back onto the ball's line
 };
 
 // The open-play goalie's tunable points. The defaults are the match goalie's.
@@ -60,15 +64,19 @@ struct GoalieGuardOptions
     double diveMyAbsY = static_cast<double>(3.5f);
     double diveSideY = static_cast<double>(0.3f);
     double diveHeading = 30.0;
+    // A body-relative ball bearing beyond this (or below its negative) also
+    // picks the left (right) hand dive.
+    double diveBehindBearing = std::numeric_limits<double>::infinity();
     // Ball travel over the last nine cycles that starts a dive.
     double diveMinTravel = 0.6;
     double diveMaxTravel = 4.0;
     // Whether the period after a dive's recovery blocks new dives.
     bool noDivePeriodBlocks = true;
 
-    // A step taken before blocking while the goalie is out of place; an
-    // empty answer goes on to blocking.
-    std::function<std::string()> outOfPlaceStep;
+    // Own x beyond outOfPlaceX or |own y| beyond outOfPlaceAbsY: the goalie
+    // walks home before any blocking.
+    double outOfPlaceX = std::numeric_limits<double>::infinity();
+    double outOfPlaceAbsY = std::numeric_limits<double>::infinity();
     // The one goalie that always blocks; OBJECT_MAX: chosen each cycle.
     Object fixedBlocker = OBJECT_MAX;
 
@@ -83,9 +91,20 @@ struct GoalieGuardOptions
     // Goal-line case of the blocker.
     double goalLineX = -FieldLength / 2 + 1.0;
     double goalLineAbsY = 1.5;
+    // A ball this far behind the goalie, straight behind it, is stepped around.
+    double goalLineBehind = 0.3;
 
     // The blocker walks to a ball ahead of it before its other cases.
     bool chaseBallAhead = false;
+    // The blocker dribbles out a ball behind it near the goal.
+    bool dribbleBallBehind = true;
+    // Clearing: a ball in front (x in (clearMinX, clearMaxX)), or off to a
+    // side (|y| in (clearSideMinAbsY, clearSideMaxAbsY)) and free by clearFreeDist.
+    double clearMinX = -FieldLength / 2 + 3.0;
+    double clearMaxX = 4.0;
+    double clearSideMinAbsY = 3.0;
+    double clearSideMaxAbsY = 4.0;
+    double clearFreeDist = static_cast<double>(1.3f);
     GoalieClear clear = GoalieClear::AWAY_FROM_OPPONENT;
     GoalieNoCase noCase = GoalieNoCase::CHASE_OR_DRIBBLE;
     // The non-blocker next to the blocker goes for the opponent nearest a
@@ -102,8 +121,15 @@ struct GoalieGuardOptions
     double homeBehindGoal = 3.7;
     double homeAbsY = static_cast<double>(3.7f);
 
-    // Names each cycle's step on standard output.
+    // Writes the shoot-out goalie's lines on standard output.
     bool debugLines = false;
+
+    // At free kicks: the blocker goes for a ball ahead, passes forward and
+    // waits when nothing else fits; the other goalie presses the opponent at the ball.
+    static GoalieGuardOptions freeKick();
+    // The shoot-out goalie's open play: goalie 1 blocks in a small box in
+    // front of a fixed home, dives from a narrower area whenever the ball comes.
+    static GoalieGuardOptions shootout();
 };
 
 // The goalie's open-play engine: dives at a ball coming at the goal, agrees
@@ -131,12 +157,14 @@ public:
 private:
     struct View;
 
-    void bookkeep(GoalieGuardState& s) const;
+    void bookkeep(GoalieGuardState& s, const GoalieGuardOptions& o) const;
     bool diveDue(const GoalieGuardState& s, const GoalieGuardOptions& o, const View& v) const;
     std::string dive(GoalieGuardState& s, const GoalieGuardOptions& o, const View& v);
-    std::string block(GoalieGuardState& s, const GoalieGuardOptions& o, const View& v);
-    std::string blocker(const GoalieGuardOptions& o, const View& v);
-    std::string goalLine(const View& v);
+    // Empty when the blocker goes on to the going-home step.
+    std::optional<std::string> block(GoalieGuardState& s, const GoalieGuardOptions& o, const View& v);
+    std::optional<std::string> blocker(const GoalieGuardOptions& o, const View& v);
+    std::string goalLine(const GoalieGuardOptions& o, const View& v);
+    std::string stepBetween(const View& v);
     bool clearDue(const GoalieGuardOptions& o, const View& v) const;
     std::string clearBall(const GoalieGuardOptions& o, const View& v);
     std::string nonBlocker(GoalieGuardState& s, const GoalieGuardOptions& o, const View& v);
@@ -149,7 +177,7 @@ private:
     std::string dribbleOut();
     std::string act(ActionType a);
     salt::Vector3f posOf(Object o) const;
-    static void note(const GoalieGuardOptions& o, const char* step);
+    static void note(const GoalieGuardOptions& o, const char* line);
 
     WorldModel* WM;
     ActionSwitchMechanism* ACS;

@@ -30,7 +30,7 @@ float flatDist(const salt::Vector3f& a, const salt::Vector3f& b)
 }
 } // namespace
 
-std::string RoleForward::playOnWithShotWindow(double maxShotX)
+float RoleForward::refreshPlayOn()
 {
     PlayOnState& s = mPlayOn;
     if (!s.started)
@@ -41,8 +41,13 @@ std::string RoleForward::playOnWithShotWindow(double maxShotX)
     }
     if (WM->getGlobalConfidence() >= kPlayOnMyPosTrusted) s.MyPos = WM->getMyPos();
     if (WM->getGlobalConfidence(BALL) >= kPlayOnBallTrusted) s.BallPos = WM->getBallPos();
+    return flatDist(s.MyPos, s.BallPos);
+}
 
-    const float MyDisToBall = flatDist(s.MyPos, s.BallPos);
+std::string RoleForward::playOnWithShotWindow(double maxShotX)
+{
+    PlayOnState& s = mPlayOn;
+    const float MyDisToBall = refreshPlayOn();
     const float OppDisToMe = flatDist(s.MyPos, globalPos(first(TAC->oppAllDistToMe)));
     const float OppDisToBall = flatDist(s.BallPos, globalPos(first(TAC->oppAllDistToBall)));
     if (s.BallPos.x() >= kDefensiveLine) return attack(maxShotX, MyDisToBall, OppDisToMe, OppDisToBall);

@@ -57,6 +57,9 @@ private:
         salt::Vector3f oldStragePos;
     };
 
+    // Refreshes PlayOn's copies of the own and the ball position; the ground
+    // distance between them.
+    float refreshPlayOn();
     std::string attack(double maxShotX, float MyDisToBall, float OppDisToMe, float OppDisToBall);
     std::string defend(float MyDisToBall);
     std::string kickOff(TeamSide ours);

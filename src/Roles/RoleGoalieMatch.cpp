@@ -10,18 +10,9 @@ const GoalieGuardOptions& playOnOptions()
     return o;
 }
 
-// Free kicks: the blocker goes for a ball ahead, passes forward and waits
-// when nothing else fits; the other goalie presses the opponent at the ball.
 const GoalieGuardOptions& freeKickOptions()
 {
-    static const GoalieGuardOptions o = [] {
-        GoalieGuardOptions f;
-        f.chaseBallAhead = true;
-        f.clear = GoalieClear::PASS_FORWARD;
-        f.noCase = GoalieNoCase::WAIT;
-        f.pressNearestOpponent = true;
-        return f;
-    }();
+    static const GoalieGuardOptions o = GoalieGuardOptions::freeKick();
     return o;
 }
 

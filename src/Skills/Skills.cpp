@@ -1,8 +1,11 @@
 #include "Skills/Skills.h"
 
+#include <iostream>
+
 #include "Actions/ActionSwitchMechanism.h"
 #include "salt/gmath.h"
 #include "Skills/GetWalkOmniType.h"
+#include "WorldModel/FallDownRecognition.h"
 #include "WorldModel/WorldModel.h"
 
 namespace {
@@ -26,6 +29,14 @@ ActionType Skills::getUpAction(FeltType felt)
     case FT_RIGHT: return GET_UP_FRONT;
     default: return UNKNOWN;
     }
+}
+
+std::string Skills::getUpOrWalk(HeadActionType headType, Object obj, bool report)
+{
+    const ActionType motion = getUpAction(FallDownRecognition::instance()->getFeltType());
+    if (motion != UNKNOWN) return ACS->doAction(motion, headType, obj);
+    if (report) std::cout << "Skills::getUp Error" << std::endl;
+    return walkOmni(BALL, false, HEAD_FOCUS_ON_OBJECT, BALL);
 }
 
 std::string Skills::walkOmni(Object target, bool slow, HeadActionType headType, Object obj)

@@ -121,6 +121,9 @@ private:
 
     // The get-up motion for a fall direction; UNKNOWN when none is recognised.
     static ActionType getUpAction(FeltType felt);
+    // The get-up for the felt fall direction; with none, a walk to the ball,
+    // first reported on standard output when report is set.
+    std::string getUpOrWalk(HeadActionType headType, Object obj, bool report);
     std::string walkToward(WalkOmniPara para, HeadActionType headType, Object obj);
     std::string walkOmniFixed(WalkOmniType type, double speed, HeadActionType headType, Object obj);
     std::string walkOmniRequest(WalkOmniPara para, HeadActionType headType, Object obj);

@@ -152,6 +152,14 @@ void Tactic::sortSeenOppByDistToBall(std::vector<Object>& list)
         [this, &ball](Object o) { return distToPoint(o, ball); });
 }
 
+void Tactic::sortEveryOppByDistToBall(std::vector<Object>& list)
+{
+    const salt::Vector3f ball = WM->getBallPos();
+    sortCandidates(
+        list, OPPONENT_1, OPPONENT_11, false, [](Object) { return true; },
+        [this, &ball](Object o) { return distToPoint(o, ball); });
+}
+
 void Tactic::sortOppAllByDistToMe(std::vector<Object>& list)
 {
     const salt::Vector3f me = WM->getMyPos();

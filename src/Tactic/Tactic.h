@@ -108,6 +108,8 @@ private:
     void sortCandidates(std::vector<Object>& list, Object first, Object last, bool packed, Accept accept, Key key);
     // The match ordering of the opponents: well-seen ones by distance to the ball.
     void sortSeenOppByDistToBall(std::vector<Object>& list);
+    // The shoot-out ordering: every opponent, seen or not, by distance to the ball.
+    void sortEveryOppByDistToBall(std::vector<Object>& list);
     void replaceEmptyFirstByMe(std::vector<Object>& list) const;
 
     void rankByEquivalentDistToBall(Assignment sort) const;

@@ -575,16 +575,17 @@ protected:
     }
 };
 
-TEST_F(GoalieGuardOptionsTest, FixedBlockerHomePointStepAndDebugLines)
+TEST_F(GoalieGuardOptionsTest, FixedBlockerHomePointOutOfPlaceAndDebugLines)
 {
     // Both behind the ball, goalie 1 nearer: it blocks unless goalie 2 is fixed.
     const Scene blocking = [] { apply(g1(-14, 0.5f).teammate(2, -14, -0.5f).ball(-12, 1)); };
     GoalieGuardOptions fixed;
     fixed.fixedBlocker = TEAMMATE_2;
     EXPECT_EQ(cycle(blocking, guard(fixed)), cycle(blocking, [] { return walkTo(at(-14.4f, 0)); }));
-    GoalieGuardOptions stepFirst;
-    stepFirst.outOfPlaceStep = [] { return action(WALK_FORWARD); };
-    EXPECT_EQ(cycle(blocking, guard(stepFirst)), cycle(blocking, [] { return action(WALK_FORWARD); }));
+    // Out of place beyond x -14.5: home before blocking.
+    GoalieGuardOptions outOfPlace;
+    outOfPlace.outOfPlaceX = -14.5;
+    EXPECT_EQ(cycle(blocking, guard(outOfPlace)), cycle(blocking, [] { return walkTo(Position::instance()->getHomePos()); }));
 
     const Scene away = [] { apply(g1(-13, 1).ball(3, 2)); };
     GoalieGuardOptions home;
@@ -592,7 +593,7 @@ TEST_F(GoalieGuardOptionsTest, FixedBlockerHomePointStepAndDebugLines)
     home.debugLines = true;
     ::testing::internal::CaptureStdout();
     const Cycle got = cycle(away, guard(home));
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "goalie: go home\n");
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "回家喽\n");
     EXPECT_EQ(got, cycle(away, [] { return walkTo(at(-14, 0)); }));
     ::testing::internal::CaptureStdout();
     cycle(away, guard(GoalieGuardOptions()));
