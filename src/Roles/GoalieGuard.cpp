@@ -33,7 +33,6 @@ constexpr double kBetweenStepSpeed = 0.3;
 
 const salt::Vector3f kGoal(-FieldLength / 2, 0.0f, 0.0f);
 const salt::Vector3f kWaitPoint(-FieldLength / 2 + 0.6, 0.0f, 0.0f);
-const salt::Vector3f kOppGoal(15.0f, 0.0f, 0.0f);
 
 double flat(const salt::Vector3f& a, const salt::Vector3f& b)
 {
@@ -307,8 +306,8 @@ std::string GoalieGuard::clearBall(const GoalieGuardOptions& o, const View& v)
     switch (o.clear)
     {
     case GoalieClear::PASS_FORWARD: return SKS->kickBall(passTarget());
-    case GoalieClear::SIDE_KICK_AT_GOAL: return SKS->SideKick(kOppGoal);
-    case GoalieClear::KICK_AT_GOAL: return SKS->kickBall(kOppGoal);
+    case GoalieClear::SIDE_KICK_AT_GOAL: return SKS->SideKick(OppGoalCentre);
+    case GoalieClear::KICK_AT_GOAL: return SKS->kickBall(OppGoalCentre);
     case GoalieClear::AWAY_FROM_OPPONENT: break;
     }
     const float side = v.ballPos.y() > 0 ? FieldWidth / 2 : -FieldWidth / 2;
@@ -341,7 +340,7 @@ salt::Vector3f GoalieGuard::passTarget() const
             best = i;
         }
     }
-    return best < 0 ? kOppGoal : kBandTargets[best];
+    return best < 0 ? OppGoalCentre : kBandTargets[best];
 }
 
 std::string GoalieGuard::nonBlocker(GoalieGuardState& s, const GoalieGuardOptions& o, const View& v)
@@ -426,7 +425,7 @@ std::string GoalieGuard::walkToBall()
 
 std::string GoalieGuard::dribbleOut()
 {
-    return SKS->fastDribbleToPoint(kOppGoal);
+    return SKS->fastDribbleToPoint(OppGoalCentre);
 }
 
 std::string GoalieGuard::act(ActionType a)

@@ -32,7 +32,6 @@ constexpr int kKickerPeriod = 19;
 constexpr double kAvoidIn = 0.25;
 constexpr double kAvoidOut = 0.45;
 
-const salt::Vector3f kOppGoal(15.0f, 0.0f, 0.0f);
 
 double flat(const salt::Vector3f& a, const salt::Vector3f& b)
 {
@@ -99,7 +98,7 @@ std::string RoleGoalie::kickIn(TeamSide ours, double tolerance, KickInState& s)
         if (myPos.x() > b.x() || s.flagFastDribble)
         {
             s.flagFastDribble = true;
-            std::string dribble = SKS->fastDribbleToPoint(kOppGoal);
+            std::string dribble = SKS->fastDribbleToPoint(OppGoalCentre);
             if (b.x() > myPos.x() + 0.3) s.flagFastDribble = false;
             return dribble;
         }

@@ -11,7 +11,6 @@
 
 namespace {
 
-const salt::Vector3f kGoalCentre(15.0f, 0.0f, 0.0f);
 // Bearing, degrees, beyond which the forward kicks turn toward the target.
 constexpr double kAimSlack = 10.0;
 // Confidence gates (single precision, compared with >=).
@@ -68,7 +67,7 @@ std::string Skills::aimThenKick(double targetRelAngle)
     return NoDirkickBall();
 }
 
-std::string Skills::kickBall() { return aimThenKick(WM->getBodyRelAngle(kGoalCentre)); }
+std::string Skills::kickBall() { return aimThenKick(WM->getBodyRelAngle(OppGoalCentre)); }
 
 std::string Skills::kickBall(salt::Vector3f target)
 {
@@ -181,7 +180,7 @@ std::string Skills::kickingBand(CountedKickState& s, const CountedKickBands& k)
 
 std::string Skills::SideKick(salt::Vector3f target) { return sideKick(mSideKickTo, target, true); }
 
-std::string Skills::SideKick() { return sideKick(mSideKick, kGoalCentre, false); }
+std::string Skills::SideKick() { return sideKick(mSideKick, OppGoalCentre, false); }
 
 std::string Skills::sideKick(SideKickState& s, salt::Vector3f targetPos, bool slow)
 {
@@ -200,7 +199,7 @@ std::string Skills::sideKick(SideKickState& s, salt::Vector3f targetPos, bool sl
     const salt::Vector3f p = b + planarUnit(b - targetPos, salt::Vector3f(-1.0f, 0.0f, 0.0f)) * kPreLength;
     const double e = calculateDist(s.myPos, p, true);
 
-    if (b.x() >= 15.0) return fastDribbleToPoint(kGoalCentre);
+    if (b.x() >= 15.0) return fastDribbleToPoint(OppGoalCentre);
     if (b.x() < -15.0 || s.walk)
     {
         s.walk = !(b.x() > -15.0);

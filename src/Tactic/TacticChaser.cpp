@@ -24,8 +24,7 @@ constexpr double kKeepDirSlack = 20.0;
 // Leave and enter distances of the avoidance around the nearest teammate.
 constexpr double avoidOutFlag = 0.7;
 constexpr double avoidInFlag = 1.0;
-// The opponent goal centre, and how far to its left I turn toward it.
-const salt::Vector3f kOppGoal(15.0f, 0.0f, 0.0f);
+// How far to the left of the opponent goal I turn toward it.
 constexpr double kFaceGoalAngle = 30.0;
 } // namespace
 
@@ -199,7 +198,7 @@ std::string Tactic::movingWithoutBall()
         s.oldStrategyPos.x() = m.x();
         s.oldStrategyPos.y() = m.y();
         // Signed: only a goal to my left turns me.
-        if (WM->getBodyRelAngle(kOppGoal) > kFaceGoalAngle) return keepDirToTarget(kOppGoal);
+        if (WM->getBodyRelAngle(OppGoalCentre) > kFaceGoalAngle) return keepDirToTarget(OppGoalCentre);
         return SKS->walkOmniWait(HEAD_FOCUS_ON_OBJECT, BALL);
     }
     return SKS->walkOmni(s.oldStrategyPos, false, HEAD_FOCUS_ON_OBJECT, BALL);

@@ -20,6 +20,8 @@ constexpr double FieldWidth = 20.0;
 constexpr double FlagHeight = 0.0;
 constexpr double GoalWidth = 2.1;
 constexpr double GoalHeight = 0.8;
+// Centre of the opponent goal line, in the own side's frame.
+inline const salt::Vector3f OppGoalCentre(static_cast<float>(FieldLength / 2), 0.0f, 0.0f);
 // Team-message alphabet size and speaking-rota length.
 constexpr int SayCodeCount = 89;
 constexpr int SayRotaSlots = 22;
