@@ -13,6 +13,8 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import getup_back  # noqa: E402,F401  (registers GetUpBack)
+import getup_front  # noqa: E402,F401  (registers GetUpFront)
 import kicks  # noqa: E402,F401  (registers the kick files)
 import motions  # noqa: E402
 

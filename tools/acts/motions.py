@@ -102,47 +102,6 @@ for _name in ("WalkFast",
     motion(_name)(lambda: gaits.hold(STAND))
 
 
-# --- getting up -------------------------------------------------------------------
-@motion("GetUpFront")
-def get_up_front():
-    # Also run after falls to either side: the first frame puts arms and legs
-    # in front of the body, which rolls a robot on its side onto its front.
-    curl = pose(STAND, legs(hip=50, knee=-40, ankle=20, roll=1.5), arms(pitch=0, roll=15))
-    # Face down: the arms point into the ground and lift the chest; the knees
-    # come under the hips.
-    kneel = pose(STAND, legs(hip=90, knee=-120, ankle=40, roll=1.5), arms(pitch=30, roll=15))
-    # The arms push the torso back over the feet, which land flat.
-    tuck = pose(SQUAT, arms(pitch=60, roll=15))
-    check_rise("GetUpFront rise", SQUAT, STAND)
-    return KeyFrames([(0.4, curl), (0.3, kneel), (0.4, tuck), (0.3, SQUAT),
-                      (0.5, STAND), (HOLD_AT_END, STAND)], start=STAND)
-
-
-# The posture the back get-up drives the joints to, lying on the back, before
-# its command lines start (shoulder rolls stop at their hinge limits).
-BACK_APPROACH = pose(legs(hip=10.0, knee=0, ankle=-5.74), arms(pitch=-80.0),
-                     hj1=0, hj2=0, laj2=robot.RANGE["laj2"][0], raj2=robot.RANGE["raj2"][1])
-
-
-@motion("GetUpBack")
-def get_up_back():
-    segments = [
-        (12, pose(arms(pitch=-118, roll=3), legs(hip=45, knee=-60, ankle=10)),
-         "hands pressed into the ground behind the body, knees up"),
-        (15, pose(arms(pitch=-118, roll=3), legs(hip=98, knee=-125, ankle=50)),
-         "sit up onto the bent legs"),
-        (18, pose(arms(pitch=0, roll=3, elbow=15), legs(hip=98, knee=-125, ankle=65)),
-         "arms swing forward, weight rocks over the feet"),
-        (10, SQUAT, "squat"),
-        (25, STAND, "rise"),
-        (int(round(HOLD_AT_END / robot.CYCLE)) - 3, STAND, "stand still"),
-    ]
-    return CommandLines(BACK_APPROACH, segments, max_lines=100, header=(
-        "Get-up from the back: one line of joint speeds (rad/s) per cycle,",
-        "played after the approach to the lying posture; ends in the stand.",
-        "Written by tools/acts/generate.py."), end=STAND)
-
-
 # --- goalie dives --------------------------------------------------------------------
 # Arms stretched above the head: on the ground they lengthen the body that
 # covers the goal.
