@@ -7,7 +7,7 @@ Acts/FileName.txt.  Add a motion by writing one more such function.
 
 import gaits
 import robot
-from formats import CommandLines, KeyFrames
+from formats import KeyFrames
 from robot import arms, legs, mirror, pose
 
 MOTIONS = {}
