@@ -2,7 +2,7 @@
 
 import robot
 from formats import CommandLines
-from motions import HOLD_AT_END, SQUAT, STAND, motion
+from motions import HOLD_AT_END, STAND, motion
 from robot import arms, legs, pose
 
 
@@ -11,18 +11,29 @@ from robot import arms, legs, pose
 BACK_APPROACH = pose(legs(hip=10.0, knee=0, ankle=-5.74), arms(pitch=-80.0),
                      hj1=0, hj2=0, laj2=robot.RANGE["laj2"][0], raj2=robot.RANGE["raj2"][1])
 
+# Legs turned out and spread: with the hip yaw-pitch near its stop the torso
+# can lean forward between the thighs, past the hip pitch stop.
+SPREAD = dict(yaw=-88.6, roll=44)
+
+
+def body(hip, knee, ankle, arm_pitch, yaw, roll):
+    return pose(arms(pitch=arm_pitch, roll=3), legs(hip=hip, knee=knee, ankle=ankle, yaw=yaw, roll=roll))
+
 
 @motion("GetUpBack")
 def get_up_back():
     segments = [
-        (12, pose(arms(pitch=-118, roll=3), legs(hip=45, knee=-60, ankle=10)),
-         "hands pressed into the ground behind the body, knees up"),
-        (15, pose(arms(pitch=-118, roll=3), legs(hip=98, knee=-125, ankle=50)),
-         "sit up onto the bent legs"),
-        (18, pose(arms(pitch=0, roll=3, elbow=15), legs(hip=98, knee=-125, ankle=65)),
-         "arms swing forward, weight rocks over the feet"),
-        (10, SQUAT, "squat"),
-        (25, STAND, "rise"),
+        (26, body(98, 0, 0, 0, **SPREAD),
+         "hips flex with straight legs turning out, arms forward: the torso sits up and leans forward"),
+        (20, body(99, -98.8, 74, 0, **SPREAD),
+         "knees fold: the feet come in beside the hips, the chest over the thighs"),
+        (8, body(99, -75.8, 30, -30, **SPREAD),
+         "knees push: the robot rocks forward off its seat onto its feet"),
+        (8, body(99, -57.2, -5.8, 27.4, yaw=-74.5, roll=20),
+         "toes press down, arms swing up: the hips rise over the feet"),
+        (12, body(70, -63, 34, -30, yaw=-31.9, roll=0),
+         "legs turn in, the torso rises, still leaning forward"),
+        (12, STAND, "stand"),
         (int(round(HOLD_AT_END / robot.CYCLE)) - 3, STAND, "stand still"),
     ]
     return CommandLines(BACK_APPROACH, segments, max_lines=100, header=(
