@@ -13,7 +13,7 @@ BACK_APPROACH = pose(legs(hip=10.0, knee=0, ankle=-5.74), arms(pitch=-80.0),
 
 # Legs turned out and spread: with the hip yaw-pitch near its stop the torso
 # can lean forward between the thighs, past the hip pitch stop.
-SPREAD = dict(yaw=-88.6, roll=44)
+SPREAD = dict(yaw=-89, roll=44)
 
 
 def body(hip, knee, ankle, arm_pitch, yaw, roll):
@@ -23,16 +23,16 @@ def body(hip, knee, ankle, arm_pitch, yaw, roll):
 @motion("GetUpBack")
 def get_up_back():
     segments = [
-        (26, body(98, 0, 0, 0, **SPREAD),
+        (19, body(98, 0, 0, 0, **SPREAD),
          "hips flex with straight legs turning out, arms forward: the torso sits up and leans forward"),
-        (20, body(99, -98.8, 74, 0, **SPREAD),
+        (14, body(99, -98.8, 74, 0, **SPREAD),
          "knees fold: the feet come in beside the hips, the chest over the thighs"),
-        (8, body(99, -75.8, 30, -30, **SPREAD),
+        (6, body(99, -75.8, 34.5, -21.4, **SPREAD),
          "knees push: the robot rocks forward off its seat onto its feet"),
-        (8, body(99, -57.2, -5.8, 27.4, yaw=-74.5, roll=20),
+        (7, body(99, -50, -6.6, 27.4, yaw=-74.5, roll=20),
          "toes press down, arms swing up: the hips rise over the feet"),
-        (12, body(70, -63, 34, -30, yaw=-31.9, roll=0),
-         "legs turn in, the torso rises, still leaning forward"),
+        (12, body(14.5, -51.4, 11.2, -59.5, **dict(SPREAD, yaw=-37.6)),
+         "hips stretch and the legs turn in: the torso rises, arms swing down"),
         (12, STAND, "stand"),
         (int(round(HOLD_AT_END / robot.CYCLE)) - 3, STAND, "stand still"),
     ]
