@@ -29,11 +29,11 @@ def get_up_back():
          "knees fold: the feet come in beside the hips, the chest over the thighs"),
         (6, body(99, -75.8, 34.5, -21.4, **SPREAD),
          "knees push: the robot rocks forward off its seat onto its feet"),
-        (7, body(99, -50, -6.6, 27.4, yaw=-74.5, roll=20),
+        (7, body(99, -50, -10.4, 27.4, yaw=-74.5, roll=20),
          "toes press down, arms swing up: the hips rise over the feet"),
-        (12, body(14.5, -51.4, 11.2, -59.5, **dict(SPREAD, yaw=-37.6)),
-         "hips stretch and the legs turn in: the torso rises, arms swing down"),
-        (12, STAND, "stand"),
+        (12, body(18.7, -27.6, 1, -59.5, **dict(SPREAD, yaw=-26.2)),
+         "hips and knees stretch, the legs turn in: the torso rises, arms swing down"),
+        (9, STAND, "knees bend into the stand"),
         (int(round(HOLD_AT_END / robot.CYCLE)) - 3, STAND, "stand still"),
     ]
     return CommandLines(BACK_APPROACH, segments, max_lines=100, header=(
