@@ -31,7 +31,7 @@ def get_up_back():
          "knees push: the robot rocks forward off its seat onto its feet"),
         (7, body(99, -50, -10.4, 27.4, yaw=-74.5, roll=20),
          "toes press down, arms swing up: the hips rise over the feet"),
-        (12, body(18.7, -27.6, 1, -59.5, **dict(SPREAD, yaw=-26.2)),
+        (12, body(18.7, -27.6, 1, -59.5, yaw=-26.2, roll=SPREAD["roll"]),
          "hips and knees stretch, the legs turn in: the torso rises, arms swing down"),
         (9, STAND, "knees bend into the stand"),
         (int(round(HOLD_AT_END / robot.CYCLE)) - 3, STAND, "stand still"),
