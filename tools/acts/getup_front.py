@@ -7,8 +7,9 @@ from robot import arms, legs, pose
 
 @motion("GetUpFront")
 def get_up_front():
-    # Thighs forward, arms back and out: a robot on its side rolls onto its
-    # front (face down this only lifts the arms and draws the knees in).
+    # Thighs forward, arms back and out, held 0.4 s: a robot on its side
+    # rolls onto its front (face down this only lifts the arms and draws the
+    # knees in).
     roll = pose(STAND, legs(hip=92, knee=-63, ankle=47, roll=1.5), arms(pitch=-119, roll=57))
     # Face down: straight arms point into the ground and lift the chest;
     # the legs stretch, spread a little.
@@ -25,5 +26,5 @@ def get_up_front():
     # The legs turn back in under the body: deep squat on flat feet.
     squat = pose(SQUAT, arms(pitch=-7, roll=3, elbow=15))
     check_rise("GetUpFront rise", squat, STAND)
-    return KeyFrames([(0.2, roll), (0.28, roll), (0.38, plank), (0.44, knees), (0.4, fold),
+    return KeyFrames([(0.2, roll), (0.4, roll), (0.38, plank), (0.44, knees), (0.4, fold),
                       (0.18, throw), (0.4, squat), (1.1, STAND), (HOLD_AT_END, STAND)], start=STAND)
