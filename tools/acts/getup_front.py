@@ -7,14 +7,24 @@ from robot import arms, legs, pose
 
 @motion("GetUpFront")
 def get_up_front():
-    # Also run after falls to either side: the first frame puts arms and legs
-    # in front of the body, which rolls a robot on its side onto its front.
-    curl = pose(STAND, legs(hip=50, knee=-40, ankle=20, roll=1.5), arms(pitch=0, roll=15))
-    # Face down: the arms point into the ground and lift the chest; the knees
-    # come under the hips.
-    kneel = pose(STAND, legs(hip=90, knee=-120, ankle=40, roll=1.5), arms(pitch=30, roll=15))
-    # The arms push the torso back over the feet, which land flat.
-    tuck = pose(SQUAT, arms(pitch=60, roll=15))
-    check_rise("GetUpFront rise", SQUAT, STAND)
-    return KeyFrames([(0.4, curl), (0.3, kneel), (0.4, tuck), (0.3, SQUAT),
-                      (0.5, STAND), (HOLD_AT_END, STAND)], start=STAND)
+    # Thighs forward, arms back and out, held 0.4 s: a robot on its side
+    # rolls onto its front (face down this only lifts the arms and draws the
+    # knees in).
+    roll = pose(STAND, legs(hip=92, knee=-63, ankle=47, roll=1.5), arms(pitch=-119, roll=57))
+    # Face down: straight arms point into the ground and lift the chest;
+    # the legs stretch, spread a little.
+    plank = pose(STAND, legs(hip=3, knee=0, ankle=31, roll=18), arms(pitch=-1, roll=15))
+    # The knees fold under the body, toes on the ground.
+    knees = pose(STAND, legs(hip=33, knee=-129, ankle=40, roll=18), arms(pitch=-1, roll=15))
+    # The hips fold fully with the thighs turned out and spread, so that the
+    # knees pass beside the torso, while the arms push the chest back: a
+    # squat on hands and toes.
+    fold = pose(STAND, legs(hip=99, knee=-129, ankle=74, roll=33, yaw=-76), arms(pitch=32, roll=15))
+    # A fast push of hips and knees throws the pelvis back over the feet,
+    # the arms swing back off the ground.
+    throw = pose(STAND, legs(hip=65, knee=-92, ankle=18, roll=37, yaw=-77), arms(pitch=-24, roll=10))
+    # The legs turn back in under the body: deep squat on flat feet.
+    squat = pose(SQUAT, arms(pitch=-7, roll=3, elbow=15))
+    check_rise("GetUpFront rise", squat, STAND)
+    return KeyFrames([(0.2, roll), (0.4, roll), (0.38, plank), (0.44, knees), (0.4, fold),
+                      (0.18, throw), (0.4, squat), (1.1, STAND), (HOLD_AT_END, STAND)], start=STAND)
