@@ -87,7 +87,8 @@ GAITS = {
 TURN_STAND = pose(STAND, legs(hip=33.7, knee=-73.4, ankle=39.7, roll=1.5))
 # Left turns; each right turn is its mirror image, as WalkRight is WalkLeft's.
 TURNS = {
-    "FastTurnL": {"turn": 11.0, "flat": True, "sway": 8.0, "lift": 9.0, "cycles": 20, "stand": TURN_STAND},
+    "FastTurnL": {"turn": 11.0, "flat": True, "sway": 8.0, "lift": 9.0, "cycles": 20, "stand": TURN_STAND,
+                  "shutdown": 0.8},
     "TurnL": {"turn": 10.0, "sway": 8.0, "lift": 10.0},
     "SlowTurnL": {"turn": 8.0, "sway": 8.0, "lift": 10.0},
     "LargeTurnL": {"turn": 10.0, "sway": 8.0, "lift": 10.0},
