@@ -3,7 +3,7 @@
 The gait phase is theta = 2 pi t / T.  The torso sways over the left foot
 while sin(theta) > 0 (the right foot is in the air) and over the right foot
 while sin(theta) < 0 (the left foot is in the air).  Every amplitude below
-is the joint's wanted swing in degrees; formats.Gait writes the larger
+is the joint's wanted swing in degrees; Gait writes the larger
 amplitudes and earlier phases that make the lagging joint follow it.
 """
 
