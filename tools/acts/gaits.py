@@ -3,7 +3,7 @@
 The gait phase is theta = 2 pi t / T.  The torso sways over the left foot
 while sin(theta) > 0 (the right foot is in the air) and over the right foot
 while sin(theta) < 0 (the left foot is in the air).  Every amplitude below
-is the joint's wanted swing in degrees; formats.Gait writes the larger
+is the joint's wanted swing in degrees; Gait writes the larger
 amplitudes and earlier phases that make the lagging joint follow it.
 """
 
@@ -11,13 +11,43 @@ import cmath
 import math
 
 import robot
-from formats import Gait, Term, loop_response
+import formats
+from formats import Term, loop_response
 
 # Hip yaw-pitch turns about an axis tilted 45 degrees: of q degrees, about
 # 0.71 q show as yaw and 0.71 q as hip flexion, which the hip pitch takes back.
 YAW_PITCH = math.sqrt(0.5)
 
+# A second harmonic of this share of the written amplitude, a quarter turn
+# ahead of twice the first one's phase, flattens the written target's top:
+# its peak above the offset drops to FLAT_PEAK of the amplitude.  The joint
+# follows the second harmonic only half as well as the first.
+FLAT_SHARE = math.sqrt(1.0 / 8.0)
+FLAT_PEAK = FLAT_SHARE + 1.0 / (8.0 * FLAT_SHARE)
+
 SIN, COS, MINUS_SIN, MINUS_COS = 0.0, math.pi / 2, math.pi, 3 * math.pi / 2
+
+
+class Harmonic(Term):
+    """A wanted sine motion at `harmonic` times the gait's frequency."""
+
+    def __init__(self, label, amp, phase, harmonic):
+        super().__init__(label, amp, phase, 0.0)
+        self.harmonic = harmonic
+
+
+class Gait(formats.Gait):
+    """A gait whose joints may carry a second term at a harmonic of the
+    period; each term is written for the joint's lag at its own period."""
+
+    def file_terms(self, name):
+        out = []
+        for term in self.joints[name]:
+            k = getattr(term, "harmonic", 1)
+            gain, lag = loop_response(self.cycles * robot.CYCLE / k) if self.compensate else (1.0, 0.0)
+            phase = (term.phase - lag) % (2.0 * math.pi) if term.amp else 0.0
+            out.append((term.label, term.amp / gain, self.period() / k, phase, term.alpha))
+        return out
 
 
 class JointMotion:
@@ -28,20 +58,22 @@ class JointMotion:
         self.offset = offset
         self.phasor = 0j
         self.labels = []
+        self.second = None
 
     def add(self, label, amp, phase):
         if amp:
             self.phasor += amp * cmath.exp(1j * phase)
             self.labels.append(label)
 
-    def term(self):
+    def terms(self):
         label = "+".join(self.labels) if self.labels else "hold"
-        return Term(label, abs(self.phasor), cmath.phase(self.phasor) % (2 * math.pi),
-                    self.offset)
+        first = Term(label, abs(self.phasor), cmath.phase(self.phasor) % (2 * math.pi),
+                     self.offset)
+        return [first] + ([self.second] if self.second else [])
 
 
 def stepping(stand, cycles=24, sway=5.0, lift=6.0, swing=0.0, side=0.0,
-             turn=0.0, arm_swing=0.8, startup=0.4, shutdown=0.4):
+             turn=0.0, flat=False, arm_swing=0.8, startup=0.4, shutdown=0.4):
     """A stepping gait around the pose `stand` (legs and arms):
       sway   hip and ankle rolls that carry the torso over the support foot
       lift   knee bend of the foot in the air (2 * lift at the knee, lift at
@@ -50,10 +82,12 @@ def stepping(stand, cycles=24, sway=5.0, lift=6.0, swing=0.0, side=0.0,
       side   hip roll moving the foot in the air to the left (+) or right (-)
       turn   toes-out swing of the hip yaw-pitch: + turns left, - right; the
              legs stand toes-out so that the joint never reaches its stop
+      flat   the hip yaw-pitch targets get a flattened top (see FLAT_SHARE),
+             so the legs stand less toes-out for the same turn
       arm_swing  shoulder pitch swing per degree of leg swing, against the legs
     """
     m = {name: JointMotion(angle) for name, angle in stand.items()}
-    gain, _ = loop_response(cycles * robot.CYCLE)
+    gain, lag = loop_response(cycles * robot.CYCLE)
 
     for s in "lr":
         m[s + "lj2"].add("sway", sway, MINUS_SIN)
@@ -78,18 +112,25 @@ def stepping(stand, cycles=24, sway=5.0, lift=6.0, swing=0.0, side=0.0,
         # Toes-out grows while the left foot is in the air for a left turn
         # (the right foot, on the ground, turns the torso left) and shrinks
         # while the right foot is in the air (the left foot turns it).
-        rest = abs(turn) / gain + 2 * robot.STOP_MARGIN
+        written = abs(turn) / gain
+        rest = (FLAT_PEAK if flat else 1.0) * written + 2 * robot.STOP_MARGIN
         phase = MINUS_COS if turn > 0 else COS
+        gain2, lag2 = loop_response(cycles * robot.CYCLE / 2)
+        top = (2 * (phase - lag) + math.pi / 2 + lag2) % (2 * math.pi)
         for s in "lr":
             yaw = m[s + "lj1"]
             yaw.offset -= rest
             yaw.add("turn", abs(turn), phase)
             m[s + "lj3"].offset -= YAW_PITCH * rest
             m[s + "lj3"].add("turn", YAW_PITCH * abs(turn), phase)
+            if flat:
+                amp2 = FLAT_SHARE * written * gain2
+                yaw.second = Harmonic("flat", amp2, top, 2)
+                m[s + "lj3"].second = Harmonic("flat", YAW_PITCH * amp2, (top + math.pi) % (2 * math.pi), 2)
     m["laj1"].add("arms", arm_swing * swing, MINUS_COS)
     m["raj1"].add("arms", arm_swing * swing, COS)
 
-    joints = {name: [jm.term()] for name, jm in m.items()}
+    joints = {name: jm.terms() for name, jm in m.items()}
     return Gait(cycles, startup, shutdown, joints)
 
 
@@ -99,11 +140,15 @@ def mirrored(gait):
     joints = {}
     for name, terms in gait.joints.items():
         sign = -1 if name[1:] in robot.MIRRORED_SIGN else 1
-        joints[robot.mirror_name(name)] = [
-            Term(t.label, t.amp, t.phase if sign > 0 or not t.amp else (t.phase + math.pi) % (2 * math.pi),
-                 sign * t.alpha)
-            for t in terms]
+        joints[robot.mirror_name(name)] = [mirrored_term(t, sign) for t in terms]
     return Gait(gait.cycles, gait.startup, gait.shutdown, joints, gait.compensate)
+
+
+def mirrored_term(t, sign):
+    phase = t.phase if sign > 0 or not t.amp else (t.phase + math.pi) % (2 * math.pi)
+    if isinstance(t, Harmonic):
+        return Harmonic(t.label, t.amp, phase, t.harmonic)
+    return Term(t.label, t.amp, phase, sign * t.alpha)
 
 
 def hold(stand, cycles=24):

@@ -68,12 +68,17 @@ def wait():
 # numbers.  Amplitudes are the wanted joint
 # swings in degrees.
 
+# The forward walk leans the torso 2.5 degrees forward at the hips.
+WALK_STAND = pose(STAND, legs(hip=31.2, knee=-63.4, ankle=34.7, roll=1.5))
+# The side walks stand with the hips rolled 5.5 degrees outward: where the
+# steps close the legs, the feet still keep apart.
+SIDE_STAND = pose(STAND, legs(hip=28.7, knee=-63.4, ankle=34.7, roll=5.5))
 # Each gait: its changes to gaits.stepping's defaults (sway 5, lift 6).
 GAITS = {
     "Step": {},                        # marking time on the spot
-    "WalkForward": {"swing": 12.0, "sway": 6.0, "lift": 8.0},
+    "WalkForward": {"swing": 12.0, "sway": 6.0, "lift": 8.0, "stand": WALK_STAND},
     "WalkBackward": {"swing": -8.0, "sway": 6.0, "lift": 8.0},   # shorter steps: the feet land heel first
-    "WalkLeft": {"side": 6.0, "sway": 6.0, "lift": 8.0},
+    "WalkLeft": {"side": 8.0, "sway": 6.0, "lift": 8.0, "stand": SIDE_STAND},
 }
 # A deeper crouch for the fast turn: room above the hip pitch stop for the
 # large hip yaw-pitch swing, and a lower torso.  The turns lift the feet higher
@@ -82,7 +87,8 @@ GAITS = {
 TURN_STAND = pose(STAND, legs(hip=33.7, knee=-73.4, ankle=39.7, roll=1.5))
 # Left turns; each right turn is its mirror image, as WalkRight is WalkLeft's.
 TURNS = {
-    "FastTurnL": {"turn": 11.0, "sway": 8.0, "lift": 9.0, "cycles": 20, "stand": TURN_STAND},
+    "FastTurnL": {"turn": 11.0, "flat": True, "sway": 8.0, "lift": 9.0, "cycles": 20, "stand": TURN_STAND,
+                  "shutdown": 0.8},
     "TurnL": {"turn": 10.0, "sway": 8.0, "lift": 10.0},
     "SlowTurnL": {"turn": 8.0, "sway": 8.0, "lift": 10.0},
     "LargeTurnL": {"turn": 10.0, "sway": 8.0, "lift": 10.0},
