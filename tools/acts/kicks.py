@@ -235,14 +235,15 @@ def general_kick(ball, lift, windup, strike, lean=0.0, back=0.0, bend=0.0,
     ])
 
 
-# Right-leg targets (hip pitch, knee, ankle pitch) per phase.  The swing
-# meets the ball near its end, where the foot rises: a ball closer than the
-# selecting distance is kicked harder.  A kick that keeps the support foot
-# planted reaches about 0.275 m on the model (0.30 m in the server, where the
-# robot leans into the kick); all three recordings play the same kick.
+# Right-leg targets (hip pitch, knee, ankle pitch) per phase.  The support
+# leg leans a third of the way in while the foot is taken back, so that the
+# swing passes its lowest point further ahead; the strike meets a ball 0.30 m
+# ahead low on the foot with the first swing (a swing that meets it only
+# near its end, where the foot rises, passes over it).  All three
+# recordings play the same kick.
 def _kick():
-    return general_kick(0.275, lift=(30, -70, 35), windup=(5, -70, 40), strike=(55, -30, 0),
-                        lean=20, back=10, bend=4)
+    return general_kick(0.30, lift=(27.4, -69.7, 26.2), windup=(6.7, -98.4, 48.3), strike=(53.5, -53.5, 0),
+                        lean=25, back=10, bend=3.2, windup_lean=0.36)
 
 
 KICKS = {1: _kick, 2: _kick, 3: _kick}
