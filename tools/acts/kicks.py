@@ -211,12 +211,12 @@ class KickRecording:
 
 
 def general_kick(ball, lift, windup, strike, lean=0.0, back=0.0, bend=0.0,
-                 frames=(6, 6, 6, 8, 2, 6, 6, 1), windup_lean=0.3, shift_roll=6.0):
+                 frames=(6, 6, 6, 8, 2, 6, 6, 1), windup_lean=0.3):
     """The one kick plan of all three recordings (frames in brackets, by
     default): shift the torso over the left foot (6), lift the right foot
     (6), take it back behind the hip with the knee bent while the support
-    leg starts to lean in (6), swing it through the ball at the motors' top
-    speed while the support leg leans in fully (8), hold (2), pull the foot
+    leg starts to lean in (6), swing it through the ball near the motors'
+    top speed while the support leg leans in fully (8), hold (2), pull the foot
     back under the hip while the support leg straightens (6), set it down in
     READY (6) and stand still (1)."""
     def lean_in(share):
@@ -224,7 +224,7 @@ def general_kick(ball, lift, windup, strike, lean=0.0, back=0.0, bend=0.0,
 
     f_shift, f_lift, f_windup, f_strike, f_follow, f_retract, f_down, f_settle = frames
     return KickRecording(ball, [
-        (f_shift, shift(shift_roll), "shift"),
+        (f_shift, shift(6.0), "shift"),
         (f_lift, kick_leg(*lift), "lift"),
         (f_windup, {**kick_leg(*windup), **lean_in(windup_lean)}, "windup"),
         (f_strike, {**kick_leg(*strike), **lean_in(1.0)}, "strike"),
