@@ -210,36 +210,40 @@ class KickRecording:
                 raise ValueError("%s ends with %s at %.2f, not %.2f" % (where, n, end[n], READY[n]))
 
 
-def general_kick(ball, lift, windup, strike, lean=0.0, back=0.0, bend=0.0):
-    """The one kick plan of all three recordings (frames in brackets):
-    shift the torso over the left foot (6), lift the right foot (6), take it
-    back behind the hip with the knee bent (6), swing it through the ball at
-    the motors' top speed while the support leg leans in (8), hold (2), pull
-    the foot back under the hip while the support leg straightens (6), set
-    it down in READY (6) and stand still (1)."""
+def general_kick(ball, lift, windup, strike, lean=0.0, back=0.0, bend=0.0,
+                 frames=(6, 6, 6, 8, 2, 6, 6, 1), windup_lean=0.3):
+    """The one kick plan of all three recordings (frames in brackets, by
+    default): shift the torso over the left foot (6), lift the right foot
+    (6), take it back behind the hip with the knee bent while the support
+    leg starts to lean in (6), swing it through the ball near the motors'
+    top speed while the support leg leans in fully (8), hold (2), pull the foot
+    back under the hip while the support leg straightens (6), set it down in
+    READY (6) and stand still (1)."""
     def lean_in(share):
         return support(READY, lean * share, back * share, bend * share)
 
+    f_shift, f_lift, f_windup, f_strike, f_follow, f_retract, f_down, f_settle = frames
     return KickRecording(ball, [
-        (6, shift(6.0), "shift"),
-        (6, kick_leg(*lift), "lift"),
-        (6, {**kick_leg(*windup), **lean_in(0.3)}, "windup"),
-        (8, {**kick_leg(*strike), **lean_in(1.0)}, "strike"),
-        (2, {}, "follow"),
-        (6, {**kick_leg(40, -60, 15), **lean_in(0.0)}, "retract"),
-        (6, {n: READY[n] for n in robot.LEG_JOINTS}, "down"),
-        (1, {}, "settle"),
+        (f_shift, shift(6.0), "shift"),
+        (f_lift, kick_leg(*lift), "lift"),
+        (f_windup, {**kick_leg(*windup), **lean_in(windup_lean)}, "windup"),
+        (f_strike, {**kick_leg(*strike), **lean_in(1.0)}, "strike"),
+        (f_follow, {}, "follow"),
+        (f_retract, {**kick_leg(40, -60, 15), **lean_in(0.0)}, "retract"),
+        (f_down, {n: READY[n] for n in robot.LEG_JOINTS}, "down"),
+        (f_settle, {}, "settle"),
     ])
 
 
-# Right-leg targets (hip pitch, knee, ankle pitch) per phase.  The swing
-# meets the ball near its end, where the foot rises: a ball closer than the
-# selecting distance is kicked harder.  A kick that keeps the support foot
-# planted reaches about 0.275 m on the model (0.30 m in the server, where the
-# robot leans into the kick); all three recordings play the same kick.
+# Right-leg targets (hip pitch, knee, ankle pitch) per phase.  The support
+# leg leans a third of the way in while the foot is taken back, so that the
+# swing passes its lowest point further ahead; the strike meets a ball 0.30 m
+# ahead low on the foot with the first swing (a swing that meets it only
+# near its end, where the foot rises, passes over it).  All three
+# recordings play the same kick.
 def _kick():
-    return general_kick(0.275, lift=(30, -70, 35), windup=(5, -70, 40), strike=(55, -30, 0),
-                        lean=20, back=10, bend=4)
+    return general_kick(0.30, lift=(27.4, -69.7, 26.2), windup=(6.7, -98.4, 48.3), strike=(53.5, -53.5, 0),
+                        lean=25, back=10, bend=3.2, windup_lean=0.36)
 
 
 KICKS = {1: _kick, 2: _kick, 3: _kick}

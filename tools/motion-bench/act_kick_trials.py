@@ -51,6 +51,7 @@ def main():
                 T.set_mode(mode, "act:42")
                 tr.send("(agent (unum 1)(team Left)(move -6 0 0.35 -90))")
                 tr.send("(ball (pos %g %g 0.042))" % (-6 + float(dx), float(dy)))
+                tr.send("(ball (vel 0 0 0))")  # a moved ball keeps its speed
                 T.wait(truth, 2.5)
                 w0 = time.time()
                 T.set_mode(mode, "act:" + n)
