@@ -1,0 +1,320 @@
+#!/usr/bin/env python3
+"""motion-bench against a server in sync mode: the same trials as trials.py,
+as fast as the physics runs, timed in cycles.
+
+The driver sits between the program and the server's agent port.  It passes
+each perception on (ground truth stripped, as tap.py does), waits for the
+program's answer and sends it with "(syn)", so the server steps as soon as
+the program has answered.  Before it passes a perception on it may rewrite
+the mode file and send trainer commands, so every trial runs the same
+cycles whatever the machine's load.
+
+The server: ground truth on (../shared/server/README.md), and a copy of its
+init scripts with `$agentSyncMode = true` (spark.rb, given with
+--init-script-prefix) and `$enableRealTimeMode = false` (rcssserver3d.rb,
+given with --script-path).  Connect soon after starting it: while no agent
+is connected it runs its clock freely.
+
+  fast_bench.py --program build/motion-bench --cwd . --agent-port 3150 --trainer-port 3250 \\
+      --n 10 kick:0:1 "fall:(lle5 3)(rle5 3)"
+
+Kinds: kick:TYPE:LEFTHOLD[:DX:DY] (one general kick; the torso DX behind the
+ball and DY to its left, default 0.30 and 0.05 to the kicking foot's side), act:N[:DX:DY]
+(a kick motion that runs to its end once started, e.g. 39 or 40, ball
+placed the same way), fall:RAW (pushed over by RAW for 1.5 s, then g+act:42).
+"""
+
+import argparse
+import math
+import os
+import re
+import select
+import socket
+import struct
+import subprocess
+import tempfile
+import threading
+
+CYCLE = 0.02
+FALL_Z, UP_Z = 0.33, 0.40
+STOP_PREFIX = "(lle1 0.000000)(rle1 0.000000)"
+GT = re.compile(rb"\((?:mypos|myorien|ballpos) [^()]*\)")
+MYPOS = re.compile(rb"\(mypos ([-0-9.e]+) ([-0-9.e]+) ([-0-9.e]+)\)")
+MYORIEN = re.compile(rb"\(myorien ([-0-9.e]+)\)")
+BALLPOS = re.compile(rb"\(ballpos ([-0-9.e]+) ([-0-9.e]+) ([-0-9.e]+)\)")
+ACC = re.compile(rb"\(ACC \(n torso\) \(a ([-0-9.e]+) ([-0-9.e]+) ([-0-9.e]+)\)\)")
+
+
+def frame(data):
+    return struct.pack("!I", len(data)) + data
+
+
+def receive(sock, timeout=None):
+    """One framed message, or None when nothing came within timeout."""
+    if timeout is not None and not select.select([sock], [], [], timeout)[0]:
+        return None
+    head = _exact(sock, 4)
+    return _exact(sock, struct.unpack("!I", head)[0])
+
+
+def _exact(sock, n):
+    data = b""
+    while len(data) < n:
+        part = sock.recv(n - len(data))
+        if not part:
+            raise ConnectionError("connection closed")
+        data += part
+    return data
+
+
+def set_mode(path, mode):
+    with open(path + ".tmp", "w") as f:
+        f.write(mode + "\n")
+    os.replace(path + ".tmp", path)
+
+
+class Bench:
+    """One motion-bench process on one sync-mode server."""
+    # Cycles in which the program may stay silent (the wait before its beam).
+    QUIET_START = 60
+
+    def __init__(self, program, cwd, agent_port, trainer_port, env=None):
+        self.trainer = socket.create_connection(("127.0.0.1", trainer_port))
+        threading.Thread(target=self._drain, daemon=True).start()
+        listener = socket.socket()
+        listener.bind(("127.0.0.1", 0))
+        listener.listen(1)
+        self.mode_file = tempfile.mktemp(prefix="fast_bench_mode_")
+        set_mode(self.mode_file, "act:42")
+        self.mode_now = "act:42"
+        self.proc = subprocess.Popen(
+            [os.path.abspath(program), "--unum", "1", "--port", str(listener.getsockname()[1])], cwd=cwd,
+            env=dict(os.environ, **(env or {}), MOTION_MODE_FILE=self.mode_file),
+            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        listener.settimeout(10)
+        self.player, _ = listener.accept()
+        listener.close()
+        self.server = socket.create_connection(("127.0.0.1", agent_port))
+        for s in (self.player, self.server):
+            s.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
+        self.server.sendall(frame(receive(self.player) + b"(syn)"))   # the scene
+        self.cycle = 0
+        self.me = self.ball = None
+        self.yaw = 0.0
+        self.sent = ""
+        self.accs = []
+
+    def _drain(self):
+        try:
+            while self.trainer.recv(65536):
+                pass
+        except OSError:
+            pass
+
+    def train(self, command):
+        self.trainer.sendall(frame(command.encode()))
+
+    def mode(self, text):
+        if text != self.mode_now:
+            set_mode(self.mode_file, text)
+            self.mode_now = text
+
+    def step(self):
+        """One cycle: perception to the program, its answer to the server."""
+        msg = receive(self.server)
+        for pattern, name in ((MYPOS, "me"), (BALLPOS, "ball")):
+            m = pattern.search(msg)
+            if m:
+                setattr(self, name, tuple(float(v) for v in m.groups()))
+        m = MYORIEN.search(msg)
+        if m:
+            self.yaw = float(m.group(1))
+        m = ACC.search(msg)
+        if m:
+            self.accs = (self.accs + [tuple(float(v) for v in m.groups())])[-6:]
+        self.player.sendall(frame(GT.sub(b"", msg)))
+        answer = receive(self.player, 0.05 if self.cycle < self.QUIET_START else 5.0)
+        self.sent = answer.decode(errors="replace") if answer else ""
+        self.server.sendall(frame((answer or b"") + b"(syn)"))
+        self.cycle += 1
+
+    def run(self, cycles):
+        for _ in range(cycles):
+            self.step()
+
+    def close(self):
+        self.proc.terminate()
+        try:
+            self.proc.wait(5)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+        for s in (self.player, self.server, self.trainer):
+            s.close()
+        os.unlink(self.mode_file)
+
+    def low(self):
+        return self.me is not None and self.me[2] < FALL_Z
+
+    def start(self):
+        """Connection, beam and the first stand, then play on."""
+        self.train("(playMode BeforeKickOff)")
+        self.run(150)
+        self.train("(playMode PlayOn)")
+        self.run(20)
+
+    def place(self, x, y, seconds=2.0):
+        """The robot upright at (x, y) facing +x, standing for the given time."""
+        self.mode("act:42")
+        for _ in range(3):
+            self.train("(agent (unum 1)(team Left)(move %.3f %.3f 0.35 -90))" % (x, y))
+            self.run(int(seconds / CYCLE))
+            if self.me and self.me[2] > UP_Z:
+                return
+
+
+class KickTrial:
+    """The robot's torso DX behind the ball and DY to its left, the kick
+    requested from the standing wait until it has run (general kick: its
+    stop command; other kicks: the motion has started and the switch runs
+    it to its end), then the standing wait while the ball rolls out."""
+
+    def __init__(self, request, dx, dy, general):
+        self.request, self.dx, self.dy, self.general = request, dx, dy, general
+
+    def run(self, b):
+        b.train("(ball (pos 0 0 0.042))")
+        b.place(-3.0 - self.dx, self.dy)
+        b.train("(ball (pos -3 0 0.042))")
+        b.train("(ball (vel 0 0 0))")
+        b.run(15)
+        start = b.ball
+        b.mode(self.request)
+        fell, cycles = False, 0
+        while cycles < 400:
+            b.step()
+            cycles += 1
+            fell = fell or b.low()
+            if self.general and b.sent.startswith(STOP_PREFIX):
+                break
+            if not self.general and cycles == 5:
+                b.mode("act:42")
+            if not self.general and cycles > 5 and "(lle1" not in b.sent and "(rle1" not in b.sent:
+                break
+        b.mode("act:42")
+        last, still = b.ball, 0
+        for i in range(int(6.0 / CYCLE)):
+            b.step()
+            if i < int(2.0 / CYCLE):
+                fell = fell or b.low()
+                continue
+            still = still + 1 if b.ball == last else 0
+            last = b.ball
+            if still > 15:
+                break
+        ex, ey = b.ball[0] - start[0], b.ball[1] - start[1]
+        travel = math.hypot(ex, ey)
+        bearing = math.degrees(math.atan2(ey, ex)) if travel > 0.05 else None
+        return dict(value=travel, bearing=bearing, fell=fell, cycles=cycles,
+                    text="ball %.2f m%s%s" % (travel, " at %+.0f deg" % bearing if bearing is not None else "",
+                                              ", FELL" if fell else ""))
+
+
+class FallTrial:
+    """Pushed over by RAW for 1.5 s from the standing wait, then g+act:42;
+    the time from the first cycle the fall detector's accelerometer rule says
+    down to the start of 0.5 s with the head above 0.40 m, and whether the
+    head stays above 0.33 m for the 5 s after."""
+
+    def __init__(self, raw):
+        self.raw = raw
+
+    def run(self, b):
+        b.place(-3.0, 0.0)
+        b.mode("raw:" + self.raw)
+        b.run(int(1.5 / CYCLE))
+        b.mode("g+act:42")
+        lying = up_from = up = None
+        low_after, cycles = None, 0
+        while cycles < int(15.0 / CYCLE):
+            b.step()
+            cycles += 1
+            if lying is None:
+                if self.down(b.accs):
+                    lying = cycles
+                continue
+            z = b.me[2]
+            if up is None:
+                if z > UP_Z:
+                    up_from = cycles if up_from is None else up_from
+                    if cycles - up_from >= int(0.5 / CYCLE):
+                        up = up_from
+                else:
+                    up_from = None
+            else:
+                low_after = z if low_after is None else min(low_after, z)
+                if cycles - up > int(5.5 / CYCLE):
+                    break
+        t = None if up is None or lying is None else (up - lying) * CYCLE
+        stayed = t is not None and low_after is not None and low_after > FALL_Z
+        return dict(value=t if t is not None else float("inf"), stayed=stayed, fell=not stayed,
+                    text=("up %.2f s after lying still%s" % (t, "" if stayed else ", FELL AGAIN"))
+                    if t is not None else "NOT UP")
+
+    @staticmethod
+    def down(accs):
+        """The fall detector's accelerometer rule on the last six readings."""
+        mx, my, mz = (sum(a[k] for a in accs) / len(accs) for k in range(3))
+        return abs(mx) > 7.5 or abs(my) > 7.5 or mz < 7.5
+
+
+def trial_of(kind):
+    parts = kind.split(":")
+    if parts[0] == "kick":
+        left = parts[2] == "1"
+        dx = float(parts[3]) if len(parts) > 3 else 0.30
+        dy = float(parts[4]) if len(parts) > 4 else (0.05 if left else -0.05)
+        return KickTrial("kick:%s:%s" % (parts[1], parts[2]), dx, dy, general=True)
+    if parts[0] == "act":
+        dx = float(parts[2]) if len(parts) > 2 else 0.25
+        dy = float(parts[3]) if len(parts) > 3 else 0.0
+        return KickTrial("act:" + parts[1], dx, dy, general=False)
+    if parts[0] == "fall":
+        return FallTrial(kind[5:])
+    raise SystemExit("unknown kind " + kind)
+
+
+def run_kinds(b, kinds, n, out=print):
+    summary = {}
+    for kind in kinds:
+        trial = trial_of(kind)
+        for i in range(n):
+            r = trial.run(b)
+            summary.setdefault(kind, []).append(r)
+            out("%-30s %2d  %s" % (kind[:30], i, r["text"]))
+    return summary
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("kinds", nargs="+")
+    ap.add_argument("--program", required=True)
+    ap.add_argument("--cwd", default=".")
+    ap.add_argument("--n", type=int, default=5)
+    ap.add_argument("--agent-port", type=int, default=3150)
+    ap.add_argument("--trainer-port", type=int, default=3250)
+    a = ap.parse_args()
+    b = Bench(a.program, a.cwd, a.agent_port, a.trainer_port)
+    try:
+        b.start()
+        summary = run_kinds(b, a.kinds, a.n, out=lambda s: print(s, flush=True))
+    finally:
+        b.close()
+    print()
+    for kind, rs in summary.items():
+        v = sorted(r["value"] for r in rs)
+        print("%-30s n=%d median %.3f min %.3f max %.3f  fell %d" % (
+            kind[:30], len(v), v[len(v) // 2], v[0], v[-1], sum(r["fell"] for r in rs)))
+
+
+if __name__ == "__main__":
+    main()
