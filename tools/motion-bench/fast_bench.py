@@ -18,15 +18,20 @@ is connected it runs its clock freely.
   fast_bench.py --program build/motion-bench --cwd . --agent-port 3150 --trainer-port 3250 \\
       --n 10 kick:0:1 "fall:(lle5 3)(rle5 3)"
 
-Kinds: kick:TYPE:LEFTHOLD[:DX:DY] (one general kick; the torso DX behind the
-ball and DY to its left, default 0.30 and 0.05 to the kicking foot's side), act:N[:DX:DY]
-(a kick motion that runs to its end once started, e.g. 39 or 40, ball
-placed the same way), fall:RAW (pushed over by RAW for 1.5 s, then g+act:42).
+Kinds: walk:TYPE:SPEED (the omnidirectional walk for 10 s), act:N (motion N
+for 5 s), both measured like trials.py (speed over the second half, heading
+change, falls); kick:TYPE:LEFTHOLD[:DX:DY] (one general kick; the torso DX
+behind the ball and DY to its left, default 0.30 and 0.05 to the kicking
+foot's side); kickact:N[:DX:DY] (a kick motion that runs to its end once
+started, e.g. 39 or 40, ball placed the same way); fall:RAW (pushed over by
+RAW for 1.5 s, then g+act:42).  MOTION_BENCH_HEAD=ahead in the environment
+is passed on to the program.
 """
 
 import argparse
 import math
 import os
+import random
 import re
 import select
 import socket
@@ -78,7 +83,10 @@ class Bench:
     # Cycles in which the program may stay silent (the wait before its beam).
     QUIET_START = 60
 
-    def __init__(self, program, cwd, agent_port, trainer_port, env=None):
+    def __init__(self, program, cwd, agent_port, trainer_port, env=None, seed=1):
+        # Each placement stands a random few cycles longer, so that trials
+        # differ as they would in real time.
+        self.rng = random.Random(seed)
         self.trainer = socket.create_connection(("127.0.0.1", trainer_port))
         threading.Thread(target=self._drain, daemon=True).start()
         listener = socket.socket()
@@ -103,6 +111,7 @@ class Bench:
         self.yaw = 0.0
         self.sent = ""
         self.accs = []
+        self.silent = 0     # cycles the program left unanswered after its start
 
     def _drain(self):
         try:
@@ -133,8 +142,10 @@ class Bench:
         if m:
             self.accs = (self.accs + [tuple(float(v) for v in m.groups())])[-6:]
         self.player.sendall(frame(GT.sub(b"", msg)))
-        answer = receive(self.player, 0.05 if self.cycle < self.QUIET_START else 5.0)
+        answer = receive(self.player, 0.05 if self.cycle < self.QUIET_START else 0.5)
         self.sent = answer.decode(errors="replace") if answer else ""
+        if answer is None and self.cycle >= self.QUIET_START:
+            self.silent += 1
         self.server.sendall(frame((answer or b"") + b"(syn)"))
         self.cycle += 1
 
@@ -167,7 +178,7 @@ class Bench:
         self.mode("act:42")
         for _ in range(3):
             self.train("(agent (unum 1)(team Left)(move %.3f %.3f 0.35 -90))" % (x, y))
-            self.run(int(seconds / CYCLE))
+            self.run(int(seconds / CYCLE) + self.rng.randrange(25))
             if self.me and self.me[2] > UP_Z:
                 return
 
@@ -217,6 +228,37 @@ class KickTrial:
         return dict(value=travel, bearing=bearing, fell=fell, cycles=cycles,
                     text="ball %.2f m%s%s" % (travel, " at %+.0f deg" % bearing if bearing is not None else "",
                                               ", FELL" if fell else ""))
+
+
+class MoveTrial:
+    """A walk or motion request for a while from the standing wait: speed over
+    the second half, heading change (ground-truth yaw, unwrapped) and falls."""
+
+    def __init__(self, request, seconds):
+        self.request, self.seconds = request, seconds
+
+    def run(self, b):
+        b.train("(ball (pos 0 9 0.042))")
+        b.place(-6.0, 0.0)
+        b.mode(self.request)
+        track, fell = [], False
+        for _ in range(int(self.seconds / CYCLE)):
+            b.step()
+            track.append((b.me, b.yaw))
+            fell = fell or b.low()
+        b.mode("act:42")
+        b.run(int(2.0 / CYCLE))
+        fell = fell or b.low()
+        half = track[len(track) // 2:]
+        (x0, y0, _), (x1, y1, _) = half[0][0], half[-1][0]
+        speed = math.hypot(x1 - x0, y1 - y0) / (len(half) * CYCLE)
+        turn = 0.0
+        for (_, a), (_, b_) in zip(track, track[1:]):
+            turn += (b_ - a + 180) % 360 - 180
+        rate = turn / self.seconds
+        return dict(value=speed if self.request.startswith("omni") else abs(rate), speed=speed, turn=turn,
+                    fell=fell, text="%.3f m/s over the 2nd half, heading %+.0f deg (%+.1f deg/s)%s"
+                    % (speed, turn, rate, ", FELL" if fell else ""))
 
 
 class FallTrial:
@@ -274,7 +316,11 @@ def trial_of(kind):
         dx = float(parts[3]) if len(parts) > 3 else 0.30
         dy = float(parts[4]) if len(parts) > 4 else (0.05 if left else -0.05)
         return KickTrial("kick:%s:%s" % (parts[1], parts[2]), dx, dy, general=True)
+    if parts[0] == "walk":
+        return MoveTrial("omni:%s:%s" % (parts[1], parts[2]), 10.0)
     if parts[0] == "act":
+        return MoveTrial(kind, 5.0)
+    if parts[0] == "kickact":
         dx = float(parts[2]) if len(parts) > 2 else 0.25
         dy = float(parts[3]) if len(parts) > 3 else 0.0
         return KickTrial("act:" + parts[1], dx, dy, general=False)
@@ -302,14 +348,18 @@ def main():
     ap.add_argument("--n", type=int, default=5)
     ap.add_argument("--agent-port", type=int, default=3150)
     ap.add_argument("--trainer-port", type=int, default=3250)
+    ap.add_argument("--seed", type=int, default=1)
     a = ap.parse_args()
-    b = Bench(a.program, a.cwd, a.agent_port, a.trainer_port)
+    head = {"MOTION_BENCH_HEAD": os.environ["MOTION_BENCH_HEAD"]} if "MOTION_BENCH_HEAD" in os.environ else None
+    b = Bench(a.program, a.cwd, a.agent_port, a.trainer_port, env=head, seed=a.seed)
     try:
         b.start()
         summary = run_kinds(b, a.kinds, a.n, out=lambda s: print(s, flush=True))
     finally:
         b.close()
     print()
+    if b.silent:
+        print("the program left %d cycles unanswered" % b.silent)
     for kind, rs in summary.items():
         v = sorted(r["value"] for r in rs)
         print("%-30s n=%d median %.3f min %.3f max %.3f  fell %d" % (
