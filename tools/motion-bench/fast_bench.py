@@ -24,7 +24,8 @@ change, falls); kick:TYPE:LEFTHOLD[:DX:DY] (one general kick; the torso DX
 behind the ball and DY to its left, default 0.30 and 0.05 to the kicking
 foot's side); kickact:N[:DX:DY] (a kick motion that runs to its end once
 started, e.g. 39 or 40, ball placed the same way); fall:RAW (pushed over by
-RAW for 1.5 s, then g+act:42).  MOTION_BENCH_HEAD=ahead in the environment
+RAW for 1.5 s, then g+act:42); dive:N (motion N, e.g. a dive, for 1.5 s, then
+g+act:42).  MOTION_BENCH_HEAD=ahead in the environment
 is passed on to the program.
 """
 
@@ -276,17 +277,18 @@ class MoveTrial:
 
 
 class FallTrial:
-    """Pushed over by RAW for 1.5 s from the standing wait, then g+act:42;
+    """Pushed over by a request (raw joint speeds or a dive) for 1.5 s from
+    the standing wait, then g+act:42;
     the time from the first cycle the fall detector's accelerometer rule says
     down to the start of 0.5 s with the head above 0.40 m, and whether the
     head stays above 0.33 m for the 5 s after."""
 
-    def __init__(self, raw):
-        self.raw = raw
+    def __init__(self, push):
+        self.push = push
 
     def run(self, b):
         b.place(-3.0, 0.0)
-        b.mode("raw:" + self.raw)
+        b.mode(self.push)
         b.run(int(1.5 / CYCLE))
         b.mode("g+act:42")
         lying = up_from = up = None
@@ -339,7 +341,9 @@ def trial_of(kind):
         dy = float(parts[3]) if len(parts) > 3 else 0.0
         return KickTrial("act:" + parts[1], dx, dy, general=False)
     if parts[0] == "fall":
-        return FallTrial(kind[5:])
+        return FallTrial("raw:" + kind[5:])
+    if parts[0] == "dive":
+        return FallTrial("act:" + parts[1])
     raise SystemExit("unknown kind " + kind)
 
 
