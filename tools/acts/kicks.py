@@ -241,11 +241,12 @@ def general_kick(ball, lift, windup, strike, lean=0.0, back=0.0, bend=0.0,
     ])
 
 
-# Right-leg targets (hip pitch, knee, ankle pitch) per phase.  The support
-# leg leans a third of the way in while the foot is taken back, so that the
-# swing passes its lowest point further ahead; the strike meets a ball 0.30 m
-# ahead low on the foot with the first swing (a swing that meets it only
-# near its end, where the foot rises, passes over it).  All three
+# Right-leg targets (hip pitch, knee, ankle pitch) per phase.  The torso
+# shifts over the left foot in one frame, the right foot is lifted short and
+# drawn back for 10 frames while the support leg leans a quarter of the way
+# in, so that the swing passes its lowest point further ahead; the 7-frame
+# strike meets a ball 0.25-0.32 m ahead low on the foot.  Found by a search
+# in the sync-mode server (tools/motion-bench/RESULTS.md).  All three
 # recordings play the same kick.
 def _kick():
     return general_kick(0.30, lift=(11.8, -51, 28), windup=(7.3, -89.6, 39.8), strike=(44.1, -42.7, 2.6),
