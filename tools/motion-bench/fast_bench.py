@@ -22,7 +22,8 @@ Kinds: walk:TYPE:SPEED (the omnidirectional walk for 10 s), act:N (motion N
 for 5 s), both measured like trials.py (speed over the second half, heading
 change, falls); kick:TYPE:LEFTHOLD[:DX:DY] (one general kick; the torso DX
 behind the ball and DY to its left, default 0.30 and 0.05 to the kicking
-foot's side); kickact:N[:DX:DY] (a kick motion that runs to its end once
+foot's side); kicks:... (the same, the kick requested for 4 s, so that it
+kicks again and again, as trials.py's kick kind does); kickact:N[:DX:DY] (a kick motion that runs to its end once
 started, e.g. 39 or 40, ball placed the same way); fall:RAW (pushed over by
 RAW for 1.5 s, then g+act:42); dive:N (motion N, e.g. a dive, for 1.5 s, then
 g+act:42).  MOTION_BENCH_HEAD=ahead in the environment
@@ -204,8 +205,9 @@ class KickTrial:
     stop command; other kicks: the motion has started and the switch runs
     it to its end), then the standing wait while the ball rolls out."""
 
-    def __init__(self, request, dx, dy, general):
+    def __init__(self, request, dx, dy, general, window=None):
         self.request, self.dx, self.dy, self.general = request, dx, dy, general
+        self.window = window     # seconds of requesting the kick again and again
 
     def run(self, b):
         b.train("(ball (pos 0 0 0.042))")
@@ -220,6 +222,10 @@ class KickTrial:
             b.step()
             cycles += 1
             fell = fell or b.low()
+            if self.window is not None:
+                if cycles >= int(self.window / CYCLE):
+                    break
+                continue
             if self.general and b.sent.startswith(STOP_PREFIX):
                 break
             if not self.general and cycles == 5:
@@ -327,11 +333,12 @@ class FallTrial:
 
 def trial_of(kind):
     parts = kind.split(":")
-    if parts[0] == "kick":
+    if parts[0] in ("kick", "kicks"):
         left = parts[2] == "1"
         dx = float(parts[3]) if len(parts) > 3 else 0.30
         dy = float(parts[4]) if len(parts) > 4 else (0.05 if left else -0.05)
-        return KickTrial("kick:%s:%s" % (parts[1], parts[2]), dx, dy, general=True)
+        return KickTrial("kick:%s:%s" % (parts[1], parts[2]), dx, dy, general=True,
+                         window=4.0 if parts[0] == "kicks" else None)
     if parts[0] == "walk":
         return MoveTrial("omni:%s:%s" % (parts[1], parts[2]), 10.0)
     if parts[0] == "act":
