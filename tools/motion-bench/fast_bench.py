@@ -52,6 +52,12 @@ BALLPOS = re.compile(rb"\(ballpos ([-0-9.e]+) ([-0-9.e]+) ([-0-9.e]+)\)")
 ACC = re.compile(rb"\(ACC \(n torso\) \(a ([-0-9.e]+) ([-0-9.e]+) ([-0-9.e]+)\)\)")
 
 
+def down(accs):
+    """The fall detector's accelerometer rule on its last six readings."""
+    mx, my, mz = (sum(a[k] for a in accs) / len(accs) for k in range(3))
+    return abs(mx) > 7.5 or abs(my) > 7.5 or mz < 7.5
+
+
 def frame(data):
     return struct.pack("!I", len(data)) + data
 
@@ -303,7 +309,7 @@ class FallTrial:
             b.step()
             cycles += 1
             if lying is None:
-                if self.down(b.accs):
+                if down(b.accs):
                     lying = cycles
                 continue
             z = b.me[2]
@@ -323,12 +329,6 @@ class FallTrial:
         return dict(value=t if t is not None else float("inf"), stayed=stayed, fell=not stayed,
                     text=("up %.2f s after lying still%s" % (t, "" if stayed else ", FELL AGAIN"))
                     if t is not None else "NOT UP")
-
-    @staticmethod
-    def down(accs):
-        """The fall detector's accelerometer rule on the last six readings."""
-        mx, my, mz = (sum(a[k] for a in accs) / len(accs) for k in range(3))
-        return abs(mx) > 7.5 or abs(my) > 7.5 or mz < 7.5
 
 
 def trial_of(kind):

@@ -13,9 +13,10 @@ from lying still to standing and whether the head stayed above 0.33 m for the
 import argparse
 import json
 
-UP_Z, FALL_Z, HOLD, STAY = 0.40, 0.33, 0.5, 5.0
+from fast_bench import FALL_Z, UP_Z, down
+
+HOLD, STAY = 0.5, 5.0
 MEAN_OF = 6
-DOWN_ACC = 7.5
 
 
 def records(path):
@@ -39,11 +40,6 @@ def pushes(recs, raw):
             out.append((start, i))
             start = None
     return out
-
-
-def down(accs):
-    mx, my, mz = (sum(a[k] for a in accs) / len(accs) for k in range(3))
-    return abs(mx) > DOWN_ACC or abs(my) > DOWN_ACC or mz < DOWN_ACC
 
 
 def readings_before(recs, index):
