@@ -23,11 +23,11 @@ for 5 s), both measured like trials.py (speed over the second half, heading
 change, falls); kick:TYPE:LEFTHOLD[:DX:DY] (one general kick; the torso DX
 behind the ball and DY to its left, default 0.30 and 0.05 to the kicking
 foot's side); kicks:... (the same, the kick requested for 4 s, so that it
-kicks again and again, as trials.py's kick kind does); kickact:N[:DX:DY] (a kick motion that runs to its end once
-started, e.g. 39 or 40, ball placed the same way); fall:RAW (pushed over by
-RAW for 1.5 s, then g+act:42); dive:N (motion N, e.g. a dive, for 1.5 s, then
-g+act:42).  MOTION_BENCH_HEAD=ahead in the environment
-is passed on to the program.
+kicks again and again, as trials.py's kick kind does); kickact:N[:DX:DY] (a
+kick motion that runs to its end once started, e.g. 39 or 40, ball placed
+the same way); fall:RAW (pushed over by RAW for 1.5 s, then g+act:42);
+dive:N (motion N, e.g. a dive, for 1.5 s, then g+act:42).
+MOTION_BENCH_HEAD=ahead in the environment is passed on to the program.
 """
 
 import argparse
@@ -52,10 +52,41 @@ BALLPOS = re.compile(rb"\(ballpos ([-0-9.e]+) ([-0-9.e]+) ([-0-9.e]+)\)")
 ACC = re.compile(rb"\(ACC \(n torso\) \(a ([-0-9.e]+) ([-0-9.e]+) ([-0-9.e]+)\)\)")
 
 
+# The fall detector averages this many accelerometer readings.
+MEAN_OF = 6
+
+
 def down(accs):
     """The fall detector's accelerometer rule on its last six readings."""
     mx, my, mz = (sum(a[k] for a in accs) / len(accs) for k in range(3))
     return abs(mx) > 7.5 or abs(my) > 7.5 or mz < 7.5
+
+
+class UpWatch:
+    """Head heights after a fall, in time order: `up` is the time from which
+    the head stays above UP_Z for `hold` seconds, `lowest` the lowest height
+    in the `stay` seconds after that; feed() says when both are known."""
+
+    def __init__(self, hold=0.5, stay=5.0):
+        self.hold, self.stay = hold, stay
+        self.up = self.lowest = self._from = None
+
+    def feed(self, t, z):
+        if self.up is None:
+            if z <= UP_Z:
+                self._from = None
+            else:
+                self._from = t if self._from is None else self._from
+                if t - self._from >= self.hold:
+                    self.up = self._from
+            return False
+        if t - self.up > self.stay + self.hold:
+            return True
+        self.lowest = z if self.lowest is None else min(self.lowest, z)
+        return False
+
+    def stayed(self):
+        return self.lowest is not None and self.lowest > FALL_Z
 
 
 def frame(data):
@@ -145,7 +176,7 @@ class Bench:
             self.yaw = float(m.group(1))
         m = ACC.search(msg)
         if m:
-            self.accs = (self.accs + [tuple(float(v) for v in m.groups())])[-6:]
+            self.accs = (self.accs + [tuple(float(v) for v in m.groups())])[-MEAN_OF:]
         self.player.sendall(frame(GT.sub(b"", msg)))
         answer = receive(self.player, 0.005) if self.starting else receive(self.player, 30.0)
         if answer is None and not self.starting:
@@ -290,10 +321,10 @@ class MoveTrial:
 
 class FallTrial:
     """Pushed over by a request (raw joint speeds or a dive) for 1.5 s from
-    the standing wait, then g+act:42;
-    the time from the first cycle the fall detector's accelerometer rule says
-    down to the start of 0.5 s with the head above 0.40 m, and whether the
-    head stays above 0.33 m for the 5 s after."""
+    the standing wait, then g+act:42: the time from the first cycle the fall
+    detector's accelerometer rule says down to the start of 0.5 s with the
+    head above 0.40 m, and whether the head stays above 0.33 m for the 5 s
+    after."""
 
     def __init__(self, push):
         self.push = push
@@ -303,29 +334,17 @@ class FallTrial:
         b.mode(self.push)
         b.run(int(1.5 / CYCLE))
         b.mode("g+act:42")
-        lying = up_from = up = None
-        low_after, cycles = None, 0
+        lying, watch, cycles = None, UpWatch(), 0
         while cycles < int(15.0 / CYCLE):
             b.step()
             cycles += 1
             if lying is None:
                 if down(b.accs):
                     lying = cycles
-                continue
-            z = b.me[2]
-            if up is None:
-                if z > UP_Z:
-                    up_from = cycles if up_from is None else up_from
-                    if cycles - up_from >= int(0.5 / CYCLE):
-                        up = up_from
-                else:
-                    up_from = None
-            else:
-                low_after = z if low_after is None else min(low_after, z)
-                if cycles - up > int(5.5 / CYCLE):
-                    break
-        t = None if up is None or lying is None else (up - lying) * CYCLE
-        stayed = t is not None and low_after is not None and low_after > FALL_Z
+            elif watch.feed(cycles * CYCLE, b.me[2]):
+                break
+        t = None if watch.up is None or lying is None else watch.up - lying * CYCLE
+        stayed = t is not None and watch.stayed()
         return dict(value=t if t is not None else float("inf"), stayed=stayed, fell=not stayed,
                     text=("up %.2f s after lying still%s" % (t, "" if stayed else ", FELL AGAIN"))
                     if t is not None else "NOT UP")

@@ -13,10 +13,7 @@ from lying still to standing and whether the head stayed above 0.33 m for the
 import argparse
 import json
 
-from fast_bench import FALL_Z, UP_Z, down
-
-HOLD, STAY = 0.5, 5.0
-MEAN_OF = 6
+from fast_bench import MEAN_OF, UpWatch, down
 
 
 def records(path):
@@ -54,8 +51,8 @@ def readings_before(recs, index):
 
 
 def one_trial(recs, start_index, until):
-    accs, lying, up_from, up = readings_before(recs, start_index), None, None, None
-    stay_low = None
+    """(seconds from lying still to standing or None, the UpWatch)."""
+    accs, lying, watch = readings_before(recs, start_index), None, UpWatch()
     for r in recs[start_index:]:
         if r.get("dir") != "s2p" or r.get("now") is None:
             continue
@@ -69,18 +66,9 @@ def one_trial(recs, start_index, until):
                 lying = now
             continue
         z = (r.get("gt") or {}).get("mypos", [0, 0, None])[2]
-        if z is None:
-            continue
-        if up is None:
-            if z > UP_Z:
-                up_from = now if up_from is None else up_from
-                if now - up_from >= HOLD:
-                    up = up_from
-            else:
-                up_from = None
-        elif now - up <= STAY + HOLD:
-            stay_low = z if stay_low is None else min(stay_low, z)
-    return lying, (None if up is None or lying is None else up - lying), stay_low
+        if z is not None and watch.feed(now, z):
+            break
+    return (None if watch.up is None or lying is None else watch.up - lying), watch
 
 
 def main():
@@ -90,14 +78,14 @@ def main():
     ap.add_argument("--limit", type=float, default=6.0, help="seconds from lying still")
     a = ap.parse_args()
     recs = list(records(a.log))
-    ends = pushes(recs, a.raw)
+    found = pushes(recs, a.raw)
     times, within, stayed = [], 0, 0
-    for k, (_, index) in enumerate(ends):
+    for k, (_, index) in enumerate(found):
         # the next trial's placement comes 2.5 s before its push
-        until = ends[k + 1][0] - 2.6 if k + 1 < len(ends) else None
-        lying, t, low = one_trial(recs, index, until)
+        until = found[k + 1][0] - 2.6 if k + 1 < len(found) else None
+        t, watch = one_trial(recs, index, until)
         ok = t is not None and t <= a.limit
-        kept = ok and low is not None and low > FALL_Z
+        kept = ok and watch.stayed()
         within += ok
         stayed += kept
         times.append(t if t is not None else float("inf"))
