@@ -49,6 +49,7 @@ GT = re.compile(rb"\((?:mypos|myorien|ballpos) [^()]*\)")
 MYPOS = re.compile(rb"\(mypos ([-0-9.e]+) ([-0-9.e]+) ([-0-9.e]+)\)")
 MYORIEN = re.compile(rb"\(myorien ([-0-9.e]+)\)")
 BALLPOS = re.compile(rb"\(ballpos ([-0-9.e]+) ([-0-9.e]+) ([-0-9.e]+)\)")
+NECK_YAW = re.compile(rb"\(HJ \(n hj1\) \(ax ([-0-9.e]+)\)\)")
 ACC = re.compile(rb"\(ACC \(n torso\) \(a ([-0-9.e]+) ([-0-9.e]+) ([-0-9.e]+)\)\)")
 
 
@@ -144,7 +145,7 @@ class Bench:
         self.server.sendall(frame(receive(self.player) + b"(syn)"))   # the scene
         self.cycle = 0
         self.me = self.ball = None
-        self.yaw = 0.0
+        self.yaw = self.neck = 0.0
         self.sent = ""
         self.accs = []
         self.starting, self.beamed = True, None
@@ -174,6 +175,9 @@ class Bench:
         m = MYORIEN.search(msg)
         if m:
             self.yaw = float(m.group(1))
+        m = NECK_YAW.search(msg)
+        if m:
+            self.neck = float(m.group(1))
         m = ACC.search(msg)
         if m:
             self.accs = (self.accs + [tuple(float(v) for v in m.groups())])[-MEAN_OF:]
@@ -214,6 +218,13 @@ class Bench:
             s.close()
         os.unlink(self.mode_file)
 
+    def ball_rel(self):
+        """The ball in the torso's frame (x ahead, y left) from the head's
+        ground truth (yaw 0 faces +x) less the neck's yaw."""
+        a = math.radians(self.yaw - self.neck)
+        dx, dy = self.ball[0] - self.me[0], self.ball[1] - self.me[1]
+        return (dx * math.cos(a) + dy * math.sin(a), -dx * math.sin(a) + dy * math.cos(a))
+
     def low(self):
         return self.me is not None and self.me[2] < FALL_Z
 
@@ -253,21 +264,25 @@ class KickTrial:
         b.train("(ball (vel 0 0 0))")
         b.run(15)
         start = b.ball
+        rel = b.ball_rel()
         b.mode(self.request)
-        fell, cycles = False, 0
+        fell, cycles, side_kick = False, 0, False
         while cycles < 400:
             b.step()
             cycles += 1
             fell = fell or b.low()
+            side_kick = side_kick or b.sent.startswith(" (rae1 ")
             if self.window is not None:
                 if cycles >= int(self.window / CYCLE):
                     break
                 continue
             if self.general and b.sent.startswith(STOP_PREFIX):
                 break
-            if not self.general and cycles == 5:
+            # The running motion may hold the switch for some cycles: request
+            # the kick until it has started.
+            if not self.general and (side_kick or cycles == 100):
                 b.mode("act:42")
-            if not self.general and cycles > 5 and "(lle1" not in b.sent and "(rle1" not in b.sent:
+            if not self.general and cycles > 100 and "(lle1" not in b.sent and "(rle1" not in b.sent:
                 break
         b.mode("act:42")
         last, still = b.ball, 0
@@ -283,7 +298,7 @@ class KickTrial:
         ex, ey = b.ball[0] - start[0], b.ball[1] - start[1]
         travel = math.hypot(ex, ey)
         bearing = math.degrees(math.atan2(ey, ex)) if travel > 0.05 else None
-        return dict(value=travel, bearing=bearing, fell=fell, cycles=cycles,
+        return dict(value=travel, bearing=bearing, fell=fell, cycles=cycles, rel=rel, side_kick=side_kick,
                     text="ball %.2f m%s%s" % (travel, " at %+.0f deg" % bearing if bearing is not None else "",
                                               ", FELL" if fell else ""))
 
