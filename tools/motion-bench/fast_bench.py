@@ -271,7 +271,8 @@ class KickTrial:
             b.step()
             cycles += 1
             fell = fell or b.low()
-            side_kick = side_kick or b.sent.startswith(" (rae1 ")
+            # The side kicks' approach and the angled kicks' frames.
+            side_kick = side_kick or b.sent.startswith((" (rae1 ", "(rle1 ", "(lle1 "))
             if self.window is not None:
                 if cycles >= int(self.window / CYCLE):
                     break
