@@ -1,12 +1,16 @@
 #!/usr/bin/env python3
 """Trials of a kick motion requested as `act:N` with the ball placed next to the robot (trials.py
 puts it far away for act kinds).  Reuses trials.py for the tap, trainer, modes and ground truth.
+The kick is requested until it has started (a side kick's approach or an angled kick's first frame
+shows in the tap log, at most 4 s), then the robot stands (act:42) for --after seconds; a fall in
+that time counts.
 
   act_kick_trials.py --program build/motion-bench --log LOG --n N act:N:DX:DY ...
 
 DX, DY: ball offset from the robot's torso (robot at (-6, 0) facing +x)."""
 
 import argparse
+import json
 import math
 import os
 import subprocess
@@ -15,6 +19,26 @@ import time
 
 sys.path.insert(0, "/work/shared/tools")
 import trials as T  # noqa: E402
+
+STARTS = (" (rae1 ", "(rle1 ", "(lle1 ")
+
+
+def started_after(log, pos, w0):
+    """(whether a kick's first text was sent after w0, new file position)."""
+    with open(log) as f:
+        f.seek(pos)
+        data = f.read()
+        pos = f.tell()
+    for ln in data.split("\n"):
+        if '"p2s"' not in ln:
+            continue
+        try:
+            r = json.loads(ln)
+        except ValueError:
+            continue
+        if r["wall"] >= w0 and r.get("text", "").startswith(STARTS):
+            return True, pos
+    return False, pos
 
 
 def main():
@@ -27,6 +51,7 @@ def main():
     ap.add_argument("--agent-port", type=int, default=3100)
     ap.add_argument("--trainer-port", type=int, default=3200)
     ap.add_argument("--listen", type=int, default=3101)
+    ap.add_argument("--after", type=float, default=6.0)
     a = ap.parse_args()
     wd = os.path.dirname(os.path.abspath(a.log))
     mode = os.path.join(wd, "mode")
@@ -41,6 +66,7 @@ def main():
                               env=env, stdout=open(os.path.join(wd, "player.log"), "w"), stderr=subprocess.STDOUT)
     truth = T.Truth(a.log)
     runs = []
+    pos = 0
     try:
         T.wait(truth, 3.0)
         tr.send("(playMode PlayOn)")
@@ -55,9 +81,12 @@ def main():
                 T.wait(truth, 2.5)
                 w0 = time.time()
                 T.set_mode(mode, "act:" + n)
-                T.wait(truth, 4.0)
+                started = False
+                while not started and time.time() - w0 < 4.0:
+                    T.wait(truth, 0.02)
+                    started, pos = started_after(a.log, pos, w0)
                 T.set_mode(mode, "act:42")
-                T.wait(truth, 2.0)
+                T.wait(truth, a.after)
                 runs.append((kind, i, w0, time.time()))
     finally:
         T.set_mode(mode, "act:42")
@@ -71,10 +100,12 @@ def main():
         deg = math.degrees(math.atan2(b1[1] - b0[1], b1[0] - b0[0])) if d > 0.05 else float("nan")
         fell = T.first_fall(ss)
         print("%-20s %d  ball moved %.2f m at %+.0f deg%s" % (kind, i, d, deg, "; FELL" if fell else ""))
-        values.setdefault(kind, []).append(d)
+        values.setdefault(kind, []).append((d, deg, not fell))
     for kind, v in values.items():
-        v = sorted(v)
-        print("%-20s n=%d median %.3f min %.3f max %.3f  (m of ball travel)" % (kind, len(v), v[len(v) // 2], v[0], v[-1]))
+        ds = sorted(x[0] for x in v)
+        straight = sum(1 for x in v if abs(x[1]) <= 20)
+        print("%-20s n=%d median %.3f min %.3f max %.3f m; within 20 deg %d, standing %d of %d"
+              % (kind, len(v), ds[len(ds) // 2], ds[0], ds[-1], straight, sum(x[2] for x in v), len(v)))
 
 
 if __name__ == "__main__":
