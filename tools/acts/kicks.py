@@ -25,7 +25,10 @@ its fixed approach posture and then sends one stored line a cycle;
 the lines here start from that posture, set every arm and leg joint in
 their first line (the approach's last speeds would otherwise go on) and
 end with zero speeds in a stable two-foot stand.  The head is left to head
-control, which commands it in every cycle.
+control, which commands it in every cycle.  The ball lies 0.10-0.15 m to
+the side, out of the general kick's reach: the robot first steps that far
+sideways (right foot out, then left foot in) and then plays the general
+kick's recording.
 
 Angled kicks.  Nothing requests them yet: their token files hold zero
 speeds, which keep the kick-ready posture while the frames play.
@@ -285,53 +288,79 @@ def side_approach(name):
 SIDE_APPROACH = {name: side_approach(name) for name in ("KickL", "KickR")}
 SIDE_LINES_MAX = 300
 ARM_AND_LEG_JOINTS = robot.LEG_JOINTS + robot.ARM_JOINTS
-# Torso over the left foot: both legs rolled this far.
-SIDE_SHIFT = 14.0
-# The right leg then swings out this much more, toward the ball at its side.
-SIDE_SPREAD = 22.0
-SIDE_BALL_AHEAD = (0.25, 0.35)
 SIDE_BALL_ASIDE = (0.10, 0.15)
-HIP_HALF_WIDTH = 0.055
-FOOT_HALF_WIDTH = 0.04
 
 
-def side_kick_right(start, lift=(33, -68, 35), under=(15, -61, 36), through=(39, -41, 0),
-                    strike=(42, -16, -35), lean=20.0, back=12.0, bend=1.0):
-    """KickR from its approach posture, in the phases of the general kick:
-    shift onto the left foot, lift the right foot out to the side, take it
-    back under the hip, swing it straight forward through the ball while the
-    support leg leans in, pull it back, set it down, come back onto both feet
-    and stand still."""
-    def lean_in(share):
-        return support(start, lean * share, back * share, bend * share)
+# The side step of KickR (degrees, frames), found in the sync-mode server
+# (tools/motion-bench/RESULTS.md).
+SIDE_STEP = dict(shift_left=10.4, out=14.1, over_right=(21.0, 2.4), left_in=2.1, lift=17.8, end_roll=1.0,
+                 forward=0.06, frames=(12, 15, 10, 32, 7, 9, 4, 9, 5, 10))
+# The general kick meets a ball this far to the side of the torso's start,
+# give or take SIDE_REACH.
+KICK_ASIDE = 0.05
+SIDE_REACH = 0.03
+# The two feet's steps differ by at most this much (the stance keeps its width).
+STEP_MISMATCH = 0.02
+# A foot lifted for the step is at least this high.
+LIFT_CLEARANCE = 0.01
 
-    rolled = {"llj2": -SIDE_SHIFT, "rlj2": -SIDE_SHIFT, "llj6": SIDE_SHIFT, "rlj6": SIDE_SHIFT}
-    spread = {"rlj2": -SIDE_SHIFT - SIDE_SPREAD, "rlj6": SIDE_SHIFT + SIDE_SPREAD}
-    end = pose(start, arms(pitch=-90, roll=5))
+
+def side_kick_right(start, shift_left, out, over_right, left_in, lift, end_roll, forward, frames):
+    """KickR from its approach posture: a side step to the right that puts
+    the ball at the side in front of the right foot, then the general kick.
+    Frames in brackets: torso over the left foot (both legs rolled
+    `shift_left`), right foot lifted and rolled `out` further out, set down,
+    torso over the right foot (left and right hip rolls `over_right`), left
+    foot lifted and brought in (hip roll `left_in`), set down (the feet
+    `forward` metres further ahead, the right one first), the kick-ready
+    posture, held still; then the general kick, back onto both feet (the
+    approach posture, legs rolled `end_roll` toward the left foot) and stand
+    still."""
+    def rolls(left, right):
+        return {"llj2": left, "llj6": -left, "rlj2": right, "rlj6": -right}
+
+    def lifted(side, roll):
+        k = side + "lj"
+        return {k + "3": READY[k + "3"] + lift, k + "4": READY[k + "4"] - 2 * lift, k + "5": READY[k + "5"] + lift,
+                k + "2": roll, k + "6": -roll}
+
+    def tilted(side, share):
+        """One leg turned about the hip so that its foot stands `share` of
+        `forward` ahead of the hip, the sole flat."""
+        k = side + "lj"
+        a = math.degrees(math.asin(share * forward / leg))
+        return {k + "3": READY[k + "3"] + a, k + "4": READY[k + "4"], k + "5": READY[k + "5"] - a}
+
+    leg = robot.Stance(READY).hip[1] - robot.ANKLE_HEIGHT
+    crouch = {n: READY[n] for n in robot.LEG_JOINTS if n[3] in "345"}
+    f_left, f_lift_r, f_down_r, f_right, f_lift_l, f_down_l, f_ready, f_wait, f_back, f_still = frames
+    wide = -shift_left - out
     return [
-        (8, {**rolled, **arms(pitch=-90, roll=8)}, "arms out, torso over the left foot"),
-        (8, {**spread, **kick_leg(*lift)}, "right foot lifted out"),
-        (6, {**kick_leg(*under), **lean_in(0.4)}, "foot back under the hip"),
-        (6, {**kick_leg(*through), **lean_in(0.8)}, "swing through"),
-        (6, {**kick_leg(*strike), **lean_in(1.0)}, "strike"),
-        (3, kick_leg(strike[0] + 2, strike[1] + 3, strike[2]), "follow through"),
-        (8, {**kick_leg(35, -62, 20), **lean_in(0.5)}, "foot pulled back"),
-        (8, {**rolled, **kick_leg(start["rlj3"], start["rlj4"], start["rlj5"]), **lean_in(0.0)}, "foot set down"),
-        (10, end, "back onto both feet"),
-        (10, end, "stand still"),
+        (f_left, {**crouch, **rolls(-shift_left, -shift_left), **arms(pitch=-90, roll=8)}, "torso over the left foot"),
+        (f_lift_r, lifted("r", wide), "right foot lifted out"),
+        (f_down_r, {**tilted("r", 1.0), **rolls(-shift_left, wide)}, "right foot set down"),
+        (f_right, {**tilted("l", -0.5), **tilted("r", 0.5), **rolls(*over_right)}, "torso over the right foot"),
+        (f_lift_l, lifted("l", left_in), "left foot lifted in"),
+        (f_down_l, {**tilted("l", 0.5), **rolls(left_in, over_right[1])}, "left foot set down"),
+        (f_ready, {n: READY[n] for n in robot.LEG_JOINTS}, "kick-ready posture"),
+        (f_wait, {}, "held still"),
+    ] + [(c, t, "kick " + name) for c, t, name in KICKS[1]().segments] + [
+        (f_back, {**{n: start[n] for n in robot.LEG_JOINTS}, **rolls(-end_roll, -end_roll)}, "back onto both feet"),
+        (f_still, {}, "stand still"),
     ]
 
 
 class SideKickLines(CommandLines):
     """A side kick's lines, planned for the right foot (KickR) and mirrored
-    for the left (KickL); the kick itself is checked on the planar model on
-    the right-foot plan."""
+    for the left (KickL); the side step is checked on a lateral model of
+    the right-foot plan (the general kick it plays is checked on its own)."""
 
-    def __init__(self, name):
+    def __init__(self, name, **plan):
         start = SIDE_APPROACH[name]
         self.mirrored = name == "KickL"
         self.plain_start = mirror(start) if self.mirrored else start
-        self.plain = side_kick_right(self.plain_start)
+        self.step = {**SIDE_STEP, **plan}
+        self.plain = side_kick_right(self.plain_start, **self.step)
         segments = [(c, mirror(p), n) for c, p, n in self.plain] if self.mirrored else self.plain
         super().__init__(start, segments, SIDE_LINES_MAX, joints=ARM_AND_LEG_JOINTS, header=(
             "%s: one line of arm and leg speeds (rad/s) per cycle after the approach;" % name,
@@ -346,41 +375,32 @@ class SideKickLines(CommandLines):
         self.check_kick(where)
 
     def check_kick(self, where):
-        """The right foot meets balls across the band ahead and to the side,
-        and stays clear of the ground while it is up."""
-        head = robot.Stance(self.plain_start).head[0]
-        best = {}
-        for name, _, p in segment_poses(self.plain_start, self.plain):
-            st = robot.Stance(p)
-            leg = SwingLeg(st, p)
-            on_ground = name in ("arms out, torso over the left foot", "right foot lifted out", "foot set down",
-                                 "back onto both feet", "stand still")
-            if min(leg.toe[1], leg.heel[1]) < (GROUND_FLOOR if on_ground else CLEARANCE):
-                raise ValueError("%s %s: kicking sole touches the ground" % (where, name))
-            check_over_support("%s %s" % (where, name), st, leg)
-            for ahead in SIDE_BALL_AHEAD:
-                ball = (head + ahead, BALL_RADIUS)
-                gap = ball_gap(leg, ball)
-                if gap < best.get(ahead, (1.0, None))[0]:
-                    best[ahead] = (gap, st, leg, p)
-        for ahead, (gap, st, leg, p) in best.items():
-            if gap > -BITE:
-                raise ValueError("%s: the foot misses a ball %.2f m ahead by %.3f m" % (where, ahead, gap))
-            check_aside(where, ahead, st, leg, p)
-
-
-def check_aside(where, ahead, st, leg, p):
-    """At the strike the width of the right foot covers the middle half of
-    the ball, for a ball anywhere in the band to the side.  Lateral model:
-    the support leg's ankle roll carries the hips to the left; the right leg,
-    rolled -rlj2 from the upright torso, puts its foot that far out."""
-    torso_left = (st.hip[1] - robot.ANKLE_HEIGHT) * math.sin(math.radians(p["llj6"]))
-    drop = st.hip[1] - leg.ankle[1]
-    foot = -HIP_HALF_WIDTH + torso_left - drop * math.sin(math.radians(-p["rlj2"]))
-    for aside in SIDE_BALL_ASIDE:
-        if abs(foot + aside) > FOOT_HALF_WIDTH + BALL_RADIUS / 2:
-            raise ValueError("%s: the foot (at %.3f m) passes beside a ball %.2f m ahead, %.2f m to the side"
-                             % (where, foot, ahead, aside))
+        """Lateral model of the side step: a leg rolled r from the upright
+        torso puts its ankle h sin(r) to the side of its hip (h the hip's
+        height over the ankle in the kick-ready posture).  Each foot's step
+        is its change of roll while it is up; after both the general kick
+        meets a ball in the middle of the band.  The lifted feet clear the
+        ground."""
+        s = self.step
+        h = robot.Stance(READY).hip[1] - robot.ANKLE_HEIGHT
+        side = lambda r: h * math.sin(math.radians(r))
+        right = side(s["shift_left"] + s["out"]) - side(s["shift_left"])
+        left = side(s["over_right"][0]) - side(s["left_in"])
+        if abs(right - left) > STEP_MISMATCH:
+            raise ValueError("%s: the right foot steps %.3f m, the left %.3f m" % (where, right, left))
+        middle = sum(SIDE_BALL_ASIDE) / 2 - (right + left) / 2
+        if abs(middle - KICK_ASIDE) > SIDE_REACH:
+            raise ValueError("%s: after the step the ball lies %.3f m aside, the kick meets it at %.3f m"
+                             % (where, middle, KICK_ASIDE))
+        at = dict(self.plain_start)
+        for _, targets, name in self.plain:
+            at.update(targets)
+            if name in ("right foot lifted out", "left foot lifted in"):
+                up = name[0]
+                foot = SwingLeg(robot.Stance(at, "l" if up == "r" else "r"), at, up)
+                height = min(foot.toe[1], foot.heel[1])
+                if height < LIFT_CLEARANCE:
+                    raise ValueError("%s %s: the lifted foot is %.3f m up" % (where, name, height))
 
 
 for _side in ("KickL", "KickR"):
