@@ -25,7 +25,8 @@ behind the ball and DY to its left, default 0.30 and 0.05 to the kicking
 foot's side); kicks:... (the same, the kick requested for 4 s, so that it
 kicks again and again, as trials.py's kick kind does); kickact:N[:DX:DY] (a
 kick motion that runs to its end once started, e.g. 39 or 40, ball placed
-the same way); fall:RAW (pushed over by RAW for 1.5 s, then g+act:42);
+the same way); walkkick:N:DX:DY (the same after walking forward at maxSpeed
+0.5 until the ball is DX ahead); fall:RAW (pushed over by RAW for 1.5 s, then g+act:42);
 dive:N (motion N, e.g. a dive, for 1.5 s, then g+act:42).
 MOTION_BENCH_HEAD=ahead in the environment is passed on to the program.
 """
@@ -53,6 +54,8 @@ NECK_YAW = re.compile(rb"\(HJ \(n hj1\) \(ax ([-0-9.e]+)\)\)")
 ACC = re.compile(rb"\(ACC \(n torso\) \(a ([-0-9.e]+) ([-0-9.e]+) ([-0-9.e]+)\)\)")
 
 
+# A walkkick trial starts this much further back and walks forward.
+WALK_UP = 0.6
 # The fall detector averages this many accelerometer readings.
 MEAN_OF = 6
 
@@ -253,16 +256,23 @@ class KickTrial:
     stop command; other kicks: the motion has started and the switch runs
     it to its end), then the standing wait while the ball rolls out."""
 
-    def __init__(self, request, dx, dy, general, window=None):
+    def __init__(self, request, dx, dy, general, window=None, walk=False):
         self.request, self.dx, self.dy, self.general = request, dx, dy, general
         self.window = window     # seconds of requesting the kick again and again
+        self.walk = walk         # walk up to the ball first, kick when it is dx ahead
 
     def run(self, b):
         b.train("(ball (pos 0 0 0.042))")
-        b.place(-3.0 - self.dx, self.dy)
+        b.place(-3.0 - self.dx - (WALK_UP if self.walk else 0.0), self.dy)
         b.train("(ball (pos -3 0 0.042))")
         b.train("(ball (vel 0 0 0))")
         b.run(15)
+        if self.walk:
+            b.mode("omni:1:0.5")
+            for _ in range(500):
+                if b.ball_rel()[0] <= self.dx:
+                    break
+                b.step()
         start = b.ball
         rel = b.ball_rel()
         b.mode(self.request)
@@ -378,10 +388,10 @@ def trial_of(kind):
         return MoveTrial("omni:%s:%s" % (parts[1], parts[2]), 10.0)
     if parts[0] == "act":
         return MoveTrial(kind, 5.0)
-    if parts[0] == "kickact":
+    if parts[0] in ("kickact", "walkkick"):
         dx = float(parts[2]) if len(parts) > 2 else 0.25
         dy = float(parts[3]) if len(parts) > 3 else 0.0
-        return KickTrial("act:" + parts[1], dx, dy, general=False)
+        return KickTrial("act:" + parts[1], dx, dy, general=False, walk=parts[0] == "walkkick")
     if parts[0] == "fall":
         return FallTrial("raw:" + kind[5:])
     if parts[0] == "dive":
