@@ -10,7 +10,6 @@ that time counts.
 DX, DY: ball offset from the robot's torso (robot at (-6, 0) facing +x)."""
 
 import argparse
-import json
 import math
 import os
 import subprocess
@@ -19,26 +18,8 @@ import time
 
 sys.path.insert(0, "/work/shared/tools")
 import trials as T  # noqa: E402
-
-STARTS = (" (rae1 ", "(rle1 ", "(lle1 ")
-
-
-def started_after(log, pos, w0):
-    """(whether a kick's first text was sent after w0, new file position)."""
-    with open(log) as f:
-        f.seek(pos)
-        data = f.read()
-        pos = f.tell()
-    for ln in data.split("\n"):
-        if '"p2s"' not in ln:
-            continue
-        try:
-            r = json.loads(ln)
-        except ValueError:
-            continue
-        if r["wall"] >= w0 and r.get("text", "").startswith(STARTS):
-            return True, pos
-    return False, pos
+from fast_bench import KICK_STARTS  # noqa: E402
+from one_kick_trials import sent_after  # noqa: E402
 
 
 def main():
@@ -81,10 +62,10 @@ def main():
                 T.wait(truth, 2.5)
                 w0 = time.time()
                 T.set_mode(mode, "act:" + n)
-                started = False
-                while not started and time.time() - w0 < 4.0:
+                started = None
+                while started is None and time.time() - w0 < 4.0:
                     T.wait(truth, 0.02)
-                    started, pos = started_after(a.log, pos, w0)
+                    started, pos = sent_after(a.log, pos, w0, KICK_STARTS)
                 T.set_mode(mode, "act:42")
                 T.wait(truth, a.after)
                 runs.append((kind, i, w0, time.time()))

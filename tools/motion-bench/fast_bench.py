@@ -54,6 +54,8 @@ NECK_YAW = re.compile(rb"\(HJ \(n hj1\) \(ax ([-0-9.e]+)\)\)")
 ACC = re.compile(rb"\(ACC \(n torso\) \(a ([-0-9.e]+) ([-0-9.e]+) ([-0-9.e]+)\)\)")
 
 
+# The first text of a side kick (its approach) and of an angled kick (a frame).
+KICK_STARTS = (" (rae1 ", "(rle1 ", "(lle1 ")
 # A walkkick trial starts this much further back and walks forward.
 WALK_UP = 0.6
 # The fall detector averages this many accelerometer readings.
@@ -276,13 +278,13 @@ class KickTrial:
         start = b.ball
         rel = b.ball_rel()
         b.mode(self.request)
-        fell, cycles, side_kick = False, 0, False
+        fell, cycles, started = False, 0, False
         while cycles < 400:
             b.step()
             cycles += 1
             fell = fell or b.low()
             # The side kicks' approach and the angled kicks' frames.
-            side_kick = side_kick or b.sent.startswith((" (rae1 ", "(rle1 ", "(lle1 "))
+            started = started or b.sent.startswith(KICK_STARTS)
             if self.window is not None:
                 if cycles >= int(self.window / CYCLE):
                     break
@@ -291,7 +293,7 @@ class KickTrial:
                 break
             # The running motion may hold the switch for some cycles: request
             # the kick until it has started.
-            if not self.general and (side_kick or cycles == 100):
+            if not self.general and (started or cycles == 100):
                 b.mode("act:42")
             if not self.general and cycles > 100 and "(lle1" not in b.sent and "(rle1" not in b.sent:
                 break
@@ -309,7 +311,7 @@ class KickTrial:
         ex, ey = b.ball[0] - start[0], b.ball[1] - start[1]
         travel = math.hypot(ex, ey)
         bearing = math.degrees(math.atan2(ey, ex)) if travel > 0.05 else None
-        return dict(value=travel, bearing=bearing, fell=fell, cycles=cycles, rel=rel, side_kick=side_kick,
+        return dict(value=travel, bearing=bearing, fell=fell, cycles=cycles, rel=rel, started=started,
                     text="ball %.2f m%s%s" % (travel, " at %+.0f deg" % bearing if bearing is not None else "",
                                               ", FELL" if fell else ""))
 

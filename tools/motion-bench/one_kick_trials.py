@@ -23,20 +23,22 @@ import trials as T  # noqa: E402
 STOP = "(lle1 0.000000)(rle1 0.000000)"
 
 
-def stop_after(log, pos, w0):
-    """(wall of the first stop command after w0 or None, new file position)."""
+def sent_after(log, pos, w0, prefixes):
+    """(wall of the first text the program sent after w0 that starts with one
+    of prefixes, or None; the log's new read position)."""
     with open(log) as f:
         f.seek(pos)
         data = f.read()
         pos = f.tell()
     for ln in data.split("\n"):
-        if STOP in ln:
-            try:
-                r = json.loads(ln)
-            except ValueError:
-                continue
-            if r.get("dir") == "p2s" and r["wall"] >= w0 and r.get("text", "").startswith(STOP):
-                return r["wall"], pos
+        if '"p2s"' not in ln:
+            continue
+        try:
+            r = json.loads(ln)
+        except ValueError:
+            continue
+        if r.get("dir") == "p2s" and r["wall"] >= w0 and r.get("text", "").startswith(prefixes):
+            return r["wall"], pos
     return None, pos
 
 
@@ -86,7 +88,7 @@ def main():
                 stop = None
                 while stop is None and time.time() - w0 < 4.0:
                     T.wait(truth, 0.02)
-                    stop, pos = stop_after(a.log, pos, w0)
+                    stop, pos = sent_after(a.log, pos, w0, STOP)
                 T.set_mode(mode, "act:42")
                 T.wait(truth, 3.0)
                 runs.append((kind, i, w0, stop, time.time()))
