@@ -303,6 +303,8 @@ SIDE_REACH = 0.03
 STEP_MISMATCH = 0.02
 # A foot lifted for the step is at least this high.
 LIFT_CLEARANCE = 0.01
+# The hip's height over the ankle in the kick-ready posture.
+READY_LEG = robot.Stance(READY).hip[1] - robot.ANKLE_HEIGHT
 
 
 def side_kick_right(start, shift_left, out, over_right, left_in, lift, end_roll, forward, frames):
@@ -328,10 +330,9 @@ def side_kick_right(start, shift_left, out, over_right, left_in, lift, end_roll,
         """One leg turned about the hip so that its foot stands `share` of
         `forward` ahead of the hip, the sole flat."""
         k = side + "lj"
-        a = math.degrees(math.asin(share * forward / leg))
+        a = math.degrees(math.asin(share * forward / READY_LEG))
         return {k + "3": READY[k + "3"] + a, k + "4": READY[k + "4"], k + "5": READY[k + "5"] - a}
 
-    leg = robot.Stance(READY).hip[1] - robot.ANKLE_HEIGHT
     crouch = {n: READY[n] for n in robot.LEG_JOINTS if n[3] in "345"}
     f_left, f_lift_r, f_down_r, f_right, f_lift_l, f_down_l, f_ready, f_wait, f_back, f_still = frames
     wide = -shift_left - out
@@ -382,8 +383,7 @@ class SideKickLines(CommandLines):
         meets a ball in the middle of the band.  The lifted feet clear the
         ground."""
         s = self.step
-        h = robot.Stance(READY).hip[1] - robot.ANKLE_HEIGHT
-        side = lambda r: h * math.sin(math.radians(r))
+        side = lambda r: READY_LEG * math.sin(math.radians(r))
         right = side(s["shift_left"] + s["out"]) - side(s["shift_left"])
         left = side(s["over_right"][0]) - side(s["left_in"])
         if abs(right - left) > STEP_MISMATCH:
