@@ -125,7 +125,7 @@ def set_mode(path, mode):
 
 class Bench:
     """One motion-bench process on one sync-mode server."""
-    def __init__(self, program, cwd, agent_port, trainer_port, env=None, seed=1):
+    def __init__(self, program, cwd, agent_port, trainer_port, env=None, seed=1, unum=1):
         # Each placement stands a random few cycles longer, so that trials
         # differ as they would in real time.
         self.rng = random.Random(seed)
@@ -137,10 +137,12 @@ class Bench:
         self.mode_file = tempfile.mktemp(prefix="fast_bench_mode_")
         set_mode(self.mode_file, "act:42")
         self.mode_now = "act:42"
+        # What the program writes to its error stream (read nowhere, so not a pipe that could fill).
+        self.errors = tempfile.TemporaryFile()
         self.proc = subprocess.Popen(
-            [os.path.abspath(program), "--unum", "1", "--port", str(listener.getsockname()[1])], cwd=cwd,
+            [os.path.abspath(program), "--unum", str(unum), "--port", str(listener.getsockname()[1])], cwd=cwd,
             env=dict(os.environ, **(env or {}), MOTION_MODE_FILE=self.mode_file),
-            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+            stdout=subprocess.DEVNULL, stderr=self.errors)
         listener.settimeout(10)
         self.player, _ = listener.accept()
         listener.close()
@@ -221,6 +223,7 @@ class Bench:
             self.proc.kill()
         for s in (self.player, self.server, self.trainer):
             s.close()
+        self.errors.close()
         os.unlink(self.mode_file)
 
     def ball_rel(self):
