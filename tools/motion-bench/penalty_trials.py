@@ -29,7 +29,7 @@ AFTER_KICK = 2.6
 WALK_SECONDS, WALK_SETTLE = 14.0, 2.0
 
 
-def place(b, rng, ball, robot, facing):
+def place(b, ball, robot, facing):
     b.train("(playMode PlayOn)")
     b.train("(ball (pos %.3f %.3f 0.042)(vel 0 0 0))" % ball)
     b.train("(agent (unum %d)(team Left)(move %.3f %.3f 0.35 %.1f))" % ((UNUM,) + robot + (facing,)))
@@ -40,7 +40,7 @@ def place(b, rng, ball, robot, facing):
 
 def kick_trial(b, rng):
     bx, by = 11.0 + rng.uniform(-0.3, 0.3), rng.uniform(-0.5, 0.5)
-    place(b, rng, (bx, by), (bx - rng.uniform(0.6, 0.9), by + rng.uniform(-0.08, 0.08)), -90.0)
+    place(b, (bx, by), (bx - rng.uniform(0.6, 0.9), by + rng.uniform(-0.08, 0.08)), -90.0)
     first = start = rel = None
     fell_before = fell_after = False
     cycles = 0
@@ -66,7 +66,7 @@ def kick_trial(b, rng):
 
 def walk_trial(b, rng):
     by = rng.uniform(-1.0, 1.0)
-    place(b, rng, (8.5, by), (1.5, by + rng.uniform(-1.5, 1.5)), -90.0)
+    place(b, (8.5, by), (1.5, by + rng.uniform(-1.5, 1.5)), -90.0)
     falls, low, start = 0, False, None
     for c in range(int(WALK_SECONDS / CYCLE)):
         b.step()
