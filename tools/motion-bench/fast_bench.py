@@ -415,15 +415,20 @@ def run_kinds(b, kinds, n, out=print):
     return summary
 
 
-def main():
-    ap = argparse.ArgumentParser()
-    ap.add_argument("kinds", nargs="+")
+def bench_arguments(ap, n):
+    """The options of a driver that runs one program against one sync-mode server."""
     ap.add_argument("--program", required=True)
     ap.add_argument("--cwd", default=".")
-    ap.add_argument("--n", type=int, default=5)
+    ap.add_argument("--n", type=int, default=n)
     ap.add_argument("--agent-port", type=int, default=3150)
     ap.add_argument("--trainer-port", type=int, default=3250)
     ap.add_argument("--seed", type=int, default=1)
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("kinds", nargs="+")
+    bench_arguments(ap, n=5)
     a = ap.parse_args()
     head = {"MOTION_BENCH_HEAD": os.environ["MOTION_BENCH_HEAD"]} if "MOTION_BENCH_HEAD" in os.environ else None
     b = Bench(a.program, a.cwd, a.agent_port, a.trainer_port, env=head, seed=a.seed)

@@ -19,7 +19,7 @@ import argparse
 import math
 import random
 
-from fast_bench import CYCLE, Bench
+from fast_bench import CYCLE, Bench, bench_arguments
 
 UNUM = 9
 # A kick frame: the general kick's leg speeds after its all-joints stop text.
@@ -95,12 +95,7 @@ def summary(kind, rs):
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("kinds", nargs="+", choices=("kick", "walk"))
-    ap.add_argument("--program", required=True)
-    ap.add_argument("--cwd", default=".")
-    ap.add_argument("--n", type=int, default=10)
-    ap.add_argument("--agent-port", type=int, default=3150)
-    ap.add_argument("--trainer-port", type=int, default=3250)
-    ap.add_argument("--seed", type=int, default=1)
+    bench_arguments(ap, n=10)
     a = ap.parse_args()
     rng = random.Random(a.seed)
     b = Bench(a.program, a.cwd, a.agent_port, a.trainer_port, seed=a.seed, unum=UNUM)
