@@ -233,9 +233,10 @@ def general_kick(ball, lift, windup, strike, lean=0.0, back=0.0, bend=0.0,
         return support(READY, lean * share, back * share, bend * share)
 
     f_shift, f_lift, f_windup, f_strike, f_follow, f_retract, f_down, f_settle = frames
-    rolled = shift(shift_by)["rlj2"]
+    shifted = shift(shift_by)
+    rolled = shifted["rlj2"]
     return KickRecording(ball, [
-        (f_shift, shift(shift_by), "shift"),
+        (f_shift, shifted, "shift"),
         (f_lift, kick_leg(*lift), "lift"),
         (f_windup, {**kick_leg(*windup), **lean_in(windup_lean)}, "windup"),
         (f_strike, {**kick_leg(*strike), **lean_in(1.0), "rlj2": rolled + strike_roll}, "strike"),
